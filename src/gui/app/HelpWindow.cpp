@@ -200,6 +200,7 @@ void HelpWindow::showContentsOf(const QString &helpFolder)
         auto *item = parent ? new QTreeWidgetItem(parent, {topic.title})
                             : new QTreeWidgetItem(m_contents, {topic.title});
         item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
+        item->setToolTip(0, topic.title); // long titles are cut in a narrow list
         item->setData(0, Qt::UserRole, QFileInfo(page).absoluteFilePath());
     }
 }

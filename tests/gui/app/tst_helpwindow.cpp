@@ -318,7 +318,7 @@ void tst_HelpWindow::shippedPage()
     const QString text = utf8(raw.readAll());
     QVERIFY(!utf8.hasError());
     QVERIFY(text.contains("<meta charset=\"utf-8\">"));
-    QVERIFY(text.contains("<link rel=\"stylesheet\" href=\"help.css\">"));
+    QVERIFY(text.contains("<link rel=\"stylesheet\" type=\"text/css\" href=\"help.css\">"));
     QVERIFY(QFileInfo(shippedPages + "/help.css").isFile());
 
     HelpWindow window;
