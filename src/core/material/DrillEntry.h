@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include <QString>
+
+struct Settings;
+
+// What each drill entry of the English, Chinese and numbers menus sets up on
+// the drill area: the input box it uses, its material, which frames and
+// option box it shows and which setting that box mirrors. The practice panel
+// applies it; the material itself is loaded by the panel's choosers.
+struct DrillEntry
+{
+    enum class Id {
+        Letters,          // English 1 "字母练习(&W)"
+        Words,            // English 2 "单词练习(&P)"
+        Characters,       // Chinese 1 "单字练习(&W)"
+        Phrases,          // Chinese 2 "词组练习(&P)"
+        NumberWords,      // numbers 1 "英文数字(&Z)"
+        NumberCharacters, // numbers 2 "中文数字(&O)"
+        Digits,           // numbers 3 "阿拉伯数字(&T)"
+    };
+
+    // The option box of the entry and what it does.
+    enum class Option {
+        Check1, // letters-and-characters panel
+        Check2, // words-and-phrases panel
+        Check5, // numbers
+        None,   // digits: Check5 hidden
+    };
+
+    // Which radical analysis the entry offers (Check8 with Wbzg2, Check9 with
+    // Wbzg1), enabled only with the input method "五笔".
+    enum class Analysis {
+        None,      // numbers: both analyses hidden
+        Character, // Check8 / Wbzg2
+        Phrase,    // Check9 / Wbzg1
+    };
+
+    Id id;
+    QString modeName;    // the current mode name: "字母练习", "数字", ...
+    bool singleKey;      // Text1 with Label2; otherwise Text2 with RichTextBox1
+    QString drillMode;   // single-key entries: "en", "ch", "chnu", "nu"
+    int wordDrillKind;   // word entries: 1 English words, 2 phrases, 3 number words
+    bool showFrame4;     // letter/character chooser
+    bool showFrame5;     // word line
+    bool showFrame6;     // word-list chooser
+    bool showKorvelButton4; // "朗读当前单词"
+    Option option;
+    bool chinese;        // the option is the code hint (`CWordCue`), otherwise read-aloud (`EWordRecite`)
+    Analysis analysis;
+
+    static const DrillEntry &entry(Id id);
+
+    // The option box's caption: "自动朗读", or the input method + "提示".
+    QString optionCaption(const QString &inputMeans) const;
+    // The setting the option box mirrors.
+    qint16 optionValue(const Settings &settings) const;
+    void storeOption(Settings &settings, qint16 value) const;
+
+    // The Chinese entries show the Wubi radical keyboard in place of the
+    // on-screen keyboard when the input method is "五笔".
+    bool showsWubiKeyboard(const QString &inputMeans) const;
+    // Whether the radical analysis box is enabled (and its analysis may show).
+    bool analysisEnabled(const QString &inputMeans) const;
+};
+
+// The input method whose code hints come with the Wubi radical keyboard and
+// the radical analysis.
+inline const QString WubiInputMeans = QStringLiteral("五笔");

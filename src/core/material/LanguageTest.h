@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class RandomSource;
+
+namespace LanguageTest {
+
+// Tells English from Chinese text by ten characters drawn at random (the same
+// one may be drawn twice): more than five of them single-byte in the ANSI code
+// page (GBK) gives "e", otherwise "c". The same text may be judged
+// differently on two calls. An empty text has no single-byte character: "c".
+QString languageOf(QStringView text, RandomSource &random);
+
+} // namespace LanguageTest
