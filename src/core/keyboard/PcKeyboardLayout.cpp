@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/keyboard/PcKeyboardLayout.h"
 
+#include <initializer_list>
+
 namespace {
 
 // Which finger types a character key, named by the key's unshifted character.
