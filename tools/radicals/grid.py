@@ -83,10 +83,10 @@ CELLS = (
     ("h5", ("font", "龰"), "龰", "龰"),
     ("h6", ("font", "卜"), "卜", "卜"),
     ("h7", ("font", "⺊"), "⺊", "⺊"),
-    ("h8", ("font", "虍"), "虍", "虍"),
+    ("h8", ("strokes", "虍", (0, 1, 2, 3)), "", "虍 without its 七"),
     ("h9", ("strokes", "皮", (0, 1, 2)), "", "the upper left of 皮"),
     ("i0", ("font", "水"), "水", "水"),
-    ("i1", ("strokes", "求", (2, 3, 4, 5)), "氺", "the middle of 求"),
+    ("i1", ("font", "氺"), "氺", "氺, the middle of 求"),
     ("i2", ("strokes", "兆", (1, 2, 4, 5)), "", "the paired dots of 兆"),
     ("i3", ("font", "氵"), "氵", "氵"),
     ("i4", ("font", "⺍"), "⺍", "⺍"),
@@ -158,7 +158,7 @@ CELLS = (
     ("r4", ("strokes", "勿", (2, 3)), "", "the inner strokes of 勿"),
     ("r5", ("strokes", "牛", (0, 1, 2)), "⺧", "the top of 牛"),
     ("r6", ("font", "斤"), "斤", "斤"),
-    ("r7", ("strokes", "丘", (0, 1, 2)), "", "the top of 丘"),
+    ("r7", ("strokes", "丘", (0, 1, 2, 3)), "", "the top of 丘"),
     ("r8", ("font", "⺁"), "⺁", "⺁"),
     ("s0", ("font", "木"), "木", "木"),
     ("s1", ("font", "丁"), "丁", "丁"),
@@ -212,7 +212,7 @@ CELLS = (
 
 # Stroke counts of the cells whose characters the decomposition data lacks;
 # the others count the strokes of their character or of their outline.
-STROKE_COUNTS = {"a8": 5, "b4": 2, "d8": 2, "h5": 4, "h8": 4, "n4": 2, "r8": 2,
+STROKE_COUNTS = {"a8": 5, "b4": 2, "d8": 2, "h5": 4, "n4": 2, "r8": 2,
                  "t3": 2, "u8": 3, "y6": 1}
 
 # The single strokes: the keys of the second and later letters of a radical
