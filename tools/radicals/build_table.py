@@ -103,10 +103,12 @@ def main(argv):
     args.out.parent.mkdir(parents=True, exist_ok=True)
     args.out.write_bytes(encode(entries))
 
-    covered = {ch for ch, _code in entries}
-    missing = [ch for ch in characters if ch in codes.full and ch not in covered]
-    print(f"{len(entries)} entries, {len(covered)} of {len(codes.full)} "
-          f"characters; left out: {''.join(missing)}")
+    present = {ch for ch, _code in entries}
+    full = {ch for ch, code in entries if len(code) > 1} & set(codes.full)
+    missing = [ch for ch in characters if ch in codes.full and ch not in present]
+    print(f"{len(entries)} entries; {len(present & set(codes.full))} of "
+          f"{len(codes.full)} characters present, {len(full)} with a full entry; "
+          f"left out: {''.join(missing)}")
     if args.report:
         args.report.write_text("".join(f"{ch} {codes.full[ch]}\n" for ch in missing),
                                encoding="utf-8")

@@ -123,20 +123,22 @@ def fit_into_cell(mask, em, enlarge):
     return cell
 
 
-def master_cells(font_path, strokes_dir):
-    font = ImageFont.truetype(str(font_path), EM_SIZE, index=FONT_INDEX_SC)
-    cells = {}
-    for cell, glyph, _forms, _desc in CELLS:
+def master_cells(font_path, strokes_dir, cells=CELLS):
+    """Master-size masks of the cells, by cell name."""
+    font = None
+    masters = {}
+    for cell, glyph, _forms, _desc in cells:
         if glyph[0] == "font":
+            font = font or ImageFont.truetype(str(font_path), EM_SIZE, index=FONT_INDEX_SC)
             mask, em = font_glyph(font, glyph[1])
-            cells[cell] = fit_into_cell(mask, em, ENLARGE)
+            masters[cell] = fit_into_cell(mask, em, ENLARGE)
         else:
             mask, em = outline_glyph(strokes_dir, glyph[1], glyph[2])
             # The outlines come from a brush style with thinner strokes than
             # the bold font; widen them so the cells look alike.
-            cells[cell] = fit_into_cell(mask, em, PART_ENLARGE).filter(
+            masters[cell] = fit_into_cell(mask, em, PART_ENLARGE).filter(
                 ImageFilter.MaxFilter(EMBOLDEN))
-    return cells
+    return masters
 
 
 def grid_picture(cells, cell_size):
