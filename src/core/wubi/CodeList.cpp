@@ -21,12 +21,13 @@ CodeList::CodeList(QStringList lines, qsizetype textLength)
             // the unit before the end is the run's whole last character.
             if (Characters::count(line.mid(start, end - start)) == textLength
                 && AnsiCode::isDoubleByte(line.at(end - 1)))
-                m_firstLine.insert(line.mid(start, end - start), number);
+                m_firstLine.insert(Run{line.mid(start, end - start)}, number);
         }
     }
 }
 
 qsizetype CodeList::firstLineContaining(QStringView text) const
 {
-    return m_firstLine.value(text, -1);
+    return m_firstLine.value(Run{text}, -1);
 }
+
