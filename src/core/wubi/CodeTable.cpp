@@ -89,6 +89,8 @@ bool CodeTable::isLoaded() const
 
 const QStringList &CodeTable::lines(qsizetype textLength) const
 {
-    Q_ASSERT(textLength >= 1 && textLength <= qsizetype(m_lists.size()));
+    static const QStringList none;
+    if (textLength < 1 || textLength > qsizetype(m_lists.size()))
+        return none;
     return m_lists[textLength - 1].lines();
 }

@@ -60,7 +60,8 @@ public:
 
     bool isLoaded() const;
     // The lines of the list for texts of textLength characters, 1 to 4, in
-    // file order and exactly as read.
+    // file order and exactly as read; other lengths have no list and give
+    // an empty one.
     const QStringList &lines(qsizetype textLength) const;
 
 private:

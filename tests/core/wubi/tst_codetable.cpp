@@ -114,6 +114,8 @@ void tst_CodeTable::linesAreKeptExactlyAsRead()
     QCOMPARE(table.lines(1), QStringList({"中 khk", "国\tlgyi", "", "人w  ", "abc", "\U00020000字x", "民nav"}));
     QCOMPARE(table.lines(2), QStringList({"中国 khlg", "xx人民yy", "中\U00020000国", "\uFFFD 文ab"}));
     QCOMPARE(table.lines(4), QStringList({"  中华人民 kwwn", "中华人民中华人民x"}));
+    QVERIFY(table.lines(0).isEmpty());
+    QVERIFY(table.lines(5).isEmpty());
 }
 
 void tst_CodeTable::loadDoesNothingOnceLoaded()
