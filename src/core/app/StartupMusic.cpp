@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/app/StartupMusic.h"
 
-#include <QDir>
+#include "core/settings/SettingsFile.h"
+
 #include <QFileInfo>
 
 namespace StartupMusic {
@@ -14,13 +15,11 @@ std::optional<QString> choose(qint16 backMusic, const QString &backMusicPath,
         return std::nullopt;
     if (!backMusicPath.isEmpty() && QFileInfo(backMusicPath).isFile())
         return backMusicPath;
-
-    const QDir music(programFolder.path(QStringLiteral("\\Music\\")));
-    const QStringList tunes = music.entryList({QStringLiteral("*.mid")}, QDir::Files,
-                                              QDir::Name | QDir::IgnoreCase);
-    if (tunes.isEmpty())
+    // A new user's music: the first tune of the Music folder, or the bare folder.
+    const QString firstTune = DefaultMusicPath(programFolder);
+    if (!QFileInfo(firstTune).isFile())
         return std::nullopt;
-    return music.filePath(tunes.first());
+    return firstTune;
 }
 
 } // namespace StartupMusic
