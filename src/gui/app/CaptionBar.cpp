@@ -71,7 +71,7 @@ void CaptionBar::setTitleColor(const QColor &color)
 void CaptionBar::resizeEvent(QResizeEvent *)
 {
     m_Image1->setGeometry(rect());
-    m_Label1->setGeometry(titleLeft, 0, width() / 2, height());
+    m_Label1->setGeometry(titleLeft, 0, m_Label1->sizeHint().width(), height());
     int right = width() - buttonRightMargin;
     for (CaptionButton *button : {m_Picture6, m_Picture7, m_Picture8}) {
         const QSize size = button->sizeHint();
