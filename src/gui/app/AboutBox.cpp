@@ -125,10 +125,17 @@ bool AboutBox::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
+void AboutBox::done(int result)
+{
+    m_closing = true;
+    QDialog::done(result);
+    m_closing = false;
+}
+
 void AboutBox::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && !m_closing && isVisible() && !isActiveWindow())
         reject();
 }
 

@@ -19,6 +19,8 @@ class AboutBox : public QDialog
 public:
     explicit AboutBox(UrlOpener &urlOpener, QWidget *parent = nullptr);
 
+    void done(int result) override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -30,6 +32,7 @@ private:
     void hideSecrets();
 
     UrlOpener &m_urlOpener;
+    bool m_closing = false;  // hiding the box deactivates it; that must not close it again
     QLabel *m_Image1;   // the program's picture
     QLabel *m_Image2;   // hidden picture
     QLabel *m_Label1;   // program name
