@@ -2,11 +2,14 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/app/MenuPlacement.h"
 
+#include <algorithm>
+
 namespace MenuPlacement {
 
-QPoint panelPosition(int titleLeft)
+QPoint panelPosition(int titleLeft, int panelWidth, int rightLimit)
 {
-    return {titleLeft + panelOffsetRight, panelTop};
+    const int left = std::min(titleLeft + panelOffsetRight, rightLimit - panelWidth);
+    return {std::max(left, 0), panelTop};
 }
 
 QList<QRect> entryGeometries(const QList<int> &entryHeights, int innerWidth)

@@ -16,8 +16,9 @@ inline constexpr int entryLeft = 30;        // entry left edge inside its panel
 inline constexpr int entryMargins = 60;     // panel inner width minus entry width
 
 // Top-left corner of a drop-down panel whose title button's left edge is at
-// titleLeft.
-QPoint panelPosition(int titleLeft);
+// titleLeft. A panel that would cross rightLimit (the inner right edge of the
+// window) moves left until it fits, so that no entry is cut off.
+QPoint panelPosition(int titleLeft, int panelWidth, int rightLimit);
 
 // The entries of one panel, stacked from the top in the given order: each at
 // entryLeft, as wide as innerWidth minus entryMargins, keeping its height.

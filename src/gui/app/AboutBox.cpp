@@ -27,7 +27,7 @@ AboutBox::AboutBox(UrlOpener &urlOpener, QWidget *parent)
 {
     setObjectName(QStringLiteral("Frmabout"));
     setWindowTitle(QStringLiteral("关于 Qintara"));
-    setFixedSize(400, 236);
+    setFixedSize(400, 186);
 
     m_Image1->setObjectName(QStringLiteral("Image1"));
     m_Image1->setPixmap(AppPictures::load(QStringLiteral("logo")));

@@ -142,7 +142,10 @@ void MainMenuBar::ArrangeMenus()
 void MainMenuBar::placePanel(int menu)
 {
     const int titleLeft = title(menu)->mapTo(m_window, QPoint(0, 0)).x();
-    const QPoint place = MenuPlacement::panelPosition(Twips::fromPixels(titleLeft));
+    const int rightLimit = mapTo(m_window, QPoint(width(), 0)).x();
+    const QPoint place = MenuPlacement::panelPosition(Twips::fromPixels(titleLeft),
+                                                      Twips::fromPixels(panel(menu)->width()),
+                                                      Twips::fromPixels(rightLimit));
     panel(menu)->move(Twips::toPixels(place.x()), Twips::toPixels(place.y()));
 }
 

@@ -21,17 +21,23 @@ private slots:
 void tst_MenuPlacement::panelPosition_data()
 {
     QTest::addColumn<int>("titleLeft");
+    QTest::addColumn<int>("panelWidth");
     QTest::addColumn<QPoint>("position");
 
-    QTest::newRow("first title at the edge") << 0 << QPoint(70, 765);
-    QTest::newRow("third title") << 2400 << QPoint(2470, 765);
+    // The window's inner right edge is at 8910 twips.
+    QTest::newRow("first title at the edge") << 0 << 2280 << QPoint(70, 765);
+    QTest::newRow("third title") << 2400 << 2280 << QPoint(2470, 765);
+    QTest::newRow("just fits") << 6560 << 2280 << QPoint(6630, 765);
+    QTest::newRow("last title moves left to fit") << 7500 << 2280 << QPoint(6630, 765);
+    QTest::newRow("wider than the window stays at the left edge") << 7500 << 9000 << QPoint(0, 765);
 }
 
 void tst_MenuPlacement::panelPosition()
 {
     QFETCH(int, titleLeft);
+    QFETCH(int, panelWidth);
     QFETCH(QPoint, position);
-    QCOMPARE(MenuPlacement::panelPosition(titleLeft), position);
+    QCOMPARE(MenuPlacement::panelPosition(titleLeft, panelWidth, 8910), position);
 }
 
 void tst_MenuPlacement::entryGeometries_data()
