@@ -6,6 +6,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SplashWindow.h"
+#include "gui/app/WindowAccessibility.h"
 #include "gui/platform/DesktopUrlOpener.h"
 #include "gui/platform/MessageBoxPrompter.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     applyAppLook(app);
+    registerWindowAccessibility();
 
     const ProgramFolder programFolder;
     MessageBoxPrompter prompter;

@@ -36,6 +36,7 @@ CaptionBar::CaptionBar(const QString &title, QWidget *parent)
       m_Picture8(makeButton(QStringLiteral("Picture8"), QStringLiteral("关于"), QStringLiteral("about"), this))
 {
     setObjectName(QStringLiteral("CaptionBar"));
+    setAccessibleName(QStringLiteral("标题栏"));
     m_Image1->setObjectName(QStringLiteral("Image1"));
     m_Image1->setScaledContents(true);
     m_Image1->setMouseTracking(true);

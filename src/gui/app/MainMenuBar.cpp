@@ -33,6 +33,7 @@ QChar keyLetter(const QKeyEvent *key)
 MainMenuBar::MainMenuBar(QWidget *window) : QWidget(window), m_window(window)
 {
     setObjectName(QStringLiteral("MenuBar"));
+    setAccessibleName(QStringLiteral("菜单栏"));
     setFixedHeight(barHeight);
 
     int left = titleLeftMargin;

@@ -86,7 +86,7 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     for (QWidget *panel : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), m_Frame10, m_Frame14})
         panel->setGeometry(panelPlace);
     m_Frame11->setGeometry(m_Frame10->rect());
-    buildRims();
+    resize(width, height);
 
     m_Picture11->setObjectName(QStringLiteral("Picture11"));
     m_Picture11->setScaledContents(true);
@@ -123,29 +123,14 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildRims()
+QList<QRect> MainWindow::rimPlaces() const
 {
-    const QList<QPixmap> pictures = {m_pictures.rimLeft, m_pictures.rimLeftBottom, m_pictures.rimBottom,
-                                     m_pictures.rimRightBottom, m_pictures.rimRight};
-    const QStringList names = {QStringLiteral("RimLeft"), QStringLiteral("RimLeftBottom"),
-                               QStringLiteral("RimBottom"), QStringLiteral("RimRightBottom"),
-                               QStringLiteral("RimRight")};
-    const int width = Twips::toPixels(windowWidthTwips);
-    const int height = Twips::toPixels(windowHeightTwips);
     const int top = m_captionBar->height();
-    const int bottom = height - rimWidth;
-    const QList<QRect> places = {QRect(0, top, rimWidth, bottom - top), QRect(0, bottom, rimWidth, rimWidth),
-                                 QRect(rimWidth, bottom, width - 2 * rimWidth, rimWidth),
-                                 QRect(width - rimWidth, bottom, rimWidth, rimWidth),
-                                 QRect(width - rimWidth, top, rimWidth, bottom - top)};
-    for (int i = 0; i < places.size(); ++i) {
-        auto *rim = new QLabel(this);
-        rim->setObjectName(names[i]);
-        rim->setScaledContents(true);
-        rim->setPixmap(pictures[i]);
-        rim->setGeometry(places[i]);
-        m_rims.append(rim);
-    }
+    const int bottom = height() - rimWidth;
+    return {QRect(0, top, rimWidth, bottom - top), QRect(0, bottom, rimWidth, rimWidth),
+            QRect(rimWidth, bottom, width() - 2 * rimWidth, rimWidth),
+            QRect(width() - rimWidth, bottom, rimWidth, rimWidth),
+            QRect(width() - rimWidth, top, rimWidth, bottom - top)};
 }
 
 void MainWindow::load()
@@ -436,7 +421,14 @@ void MainWindow::saveSettings()
 
 void MainWindow::paintEvent(QPaintEvent *)
 {
-    QPainter(this).fillRect(rect(), windowColor);
+    QPainter painter(this);
+    painter.fillRect(rect(), windowColor);
+    // The rims: left, bottom-left, bottom, bottom-right, right.
+    const QList<QPixmap> rims = {m_pictures.rimLeft, m_pictures.rimLeftBottom, m_pictures.rimBottom,
+                                 m_pictures.rimRightBottom, m_pictures.rimRight};
+    const QList<QRect> places = rimPlaces();
+    for (int i = 0; i < rims.size(); ++i)
+        painter.drawPixmap(places[i], rims[i]);
 }
 
 // Sets SpeechEngineReady; a failing probe is remembered there and never

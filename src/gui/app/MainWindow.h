@@ -92,7 +92,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void buildRims();
+    QList<QRect> rimPlaces() const;
     void hookInputBoxes();
     void unhookInputBoxes();
     void showViewButtons();
@@ -127,7 +127,6 @@ private:
     CaptionBar *m_captionBar;
     MainMenuBar *m_menuBar;
     ToolBand *m_toolBand;
-    QList<QLabel *> m_rims;      // left, bottom-left, bottom, bottom-right, right
     QLabel *m_Picture11;         // start picture
     PracticePanel *m_Frame9;     // practice panel
     QWidget *m_Frame10;          // result panel

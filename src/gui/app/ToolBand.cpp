@@ -80,6 +80,7 @@ ToolBand::ToolBand(QWidget *parent) : QWidget(parent), m_Image6(new QLabel(this)
     }
     row->addStretch(1);
     m_Image6->setObjectName(QStringLiteral("Image6"));
+    m_Image6->setAccessibleName(QStringLiteral("朗读"));
     m_Image6->setFixedSize(32, 32);
     m_Image6->setScaledContents(true);
     row->addWidget(m_Image6);

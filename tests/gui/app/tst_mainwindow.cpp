@@ -10,6 +10,7 @@
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
+#include "gui/app/WindowAccessibility.h"
 #include "gui/practice/PracticePanel.h"
 #include "widgets/DropDownPanel.h"
 #include "widgets/KorvelButton.h"
@@ -18,6 +19,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -103,6 +105,7 @@ private:
 
 void tst_MainWindow::init()
 {
+    registerWindowAccessibility();
     m_folder = std::make_unique<TestFolder>();
     m_folder->makeFolder(QStringLiteral("chinese/五笔"));
     m_prompter.clear();
@@ -143,6 +146,9 @@ void tst_MainWindow::loadSetsTheRun()
     QCOMPARE(m_window->shell().drillMode, QStringLiteral("en"));
     QCOMPARE(m_window->size(), QSize(598, 511));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Qintara4.8"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_window);
+    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Qintara4.8"));
     QVERIFY(m_window->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(m_window->Frame9()->width(), 589);
     QVERIFY(m_window->Picture11()->isVisible());
