@@ -43,7 +43,8 @@ public:
     }
 
     // Character keys, each given as its unshifted character followed by its
-    // shifted one where that is not just the upper-case letter. The right
+    // shifted one where that is not just the upper-case letter, then any
+    // further characters the key stands for (not drawn). The right
     // hand takes over at the key numbered rightHandFrom.
     void characters(std::initializer_list<const char16_t *> keys, int rightHandFrom)
     {
@@ -58,7 +59,7 @@ public:
                 key.label = QString(unshifted.toUpper());
             } else {
                 key.label = QString(unshifted);
-                key.shiftLabel = typed.mid(1);
+                key.shiftLabel = typed.mid(1, 1);
             }
             key.name = key.label;
             m_keys.append(key);
@@ -106,11 +107,11 @@ QList<KeyCap> buildKeys()
                     u"\\|"},
                    5);
 
-    // The apostrophe key's shifted partner is the typographic closing quote,
-    // the character Chinese texts carry; the plain double quote has no key.
+    // The apostrophe key types the plain double quote when shifted, and also
+    // stands for the typographic closing quote that Chinese texts carry.
     RowBuilder home(keys, 2);
     home.named(QStringLiteral("Caps Lock"), 70, Hand::Left);
-    home.characters({u"a", u"s", u"d", u"f", u"g", u"h", u"j", u"k", u"l", u";:", u"'\u201d"}, 5);
+    home.characters({u"a", u"s", u"d", u"f", u"g", u"h", u"j", u"k", u"l", u";:", u"'\"\u201d"}, 5);
     home.named(QStringLiteral("Enter"), 70, Hand::Right);
 
     RowBuilder bottom(keys, 3);

@@ -38,7 +38,7 @@ void tst_PcKeyboardLayout::keyFor_data()
     QTest::newRow("| on the \\ key") << "|" << QRect(540, 35, 40, 35) << yellow;
     QTest::newRow("Chinese character") << QStringLiteral("中") << QRect() << none;
     QTest::newRow("tab") << "\t" << QRect() << none;
-    QTest::newRow("plain double quote") << "\"" << QRect() << none;
+    QTest::newRow("plain double quote on the ' key") << "\"" << QRect(470, 70, 40, 35) << yellow;
     QTest::newRow("opening quote") << QStringLiteral("\u201c") << QRect() << none;
     QTest::newRow("empty text") << "" << QRect() << none;
     QTest::newRow("two characters") << "ab" << QRect() << none;

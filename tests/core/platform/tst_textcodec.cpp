@@ -56,6 +56,7 @@ void tst_TextCodec::encode_data()
     QTest::newRow("chinese") << QString("五笔") << QByteArray("\xce\xe5\xb1\xca");
     QTest::newRow("ideographic space") << QString("\u3000") << QByteArray("\xa1\xa1");
     QTest::newRow("outside gbk") << QString("a\U0001F600b") << QByteArray("a?b");
+    QTest::newRow("soft hyphen dropped") << QString("a\u00ADb") << QByteArray("ab");
 }
 
 void tst_TextCodec::encode()
