@@ -49,7 +49,6 @@ CaptionBar::CaptionBar(const QString &title, QWidget *parent)
     font.setBold(true);
     font.setPointSize(10);
     m_Label1->setFont(font);
-    m_Label1->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     m_Label1->installEventFilter(this);
     setTitleColor(Qt::white);
 
