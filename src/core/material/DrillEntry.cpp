@@ -41,6 +41,20 @@ const DrillEntry &DrillEntry::entry(Id id)
     return entries().at(std::size_t(id));
 }
 
+std::optional<Id> DrillEntry::forMenu(int menu, int entry)
+{
+    switch (menu * 10 + entry) {
+    case 11: return Id::Letters;
+    case 12: return Id::Words;
+    case 21: return Id::Characters;
+    case 22: return Id::Phrases;
+    case 31: return Id::NumberWords;
+    case 32: return Id::NumberCharacters;
+    case 33: return Id::Digits;
+    default: return std::nullopt;
+    }
+}
+
 QString DrillEntry::optionCaption(const QString &inputMeans) const
 {
     return chinese ? inputMeans + QStringLiteral("提示") : QStringLiteral("自动朗读");

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct Settings;
 
 // What each drill entry of the English, Chinese and numbers menus sets up on
@@ -52,6 +54,11 @@ struct DrillEntry
     Analysis analysis;
 
     static const DrillEntry &entry(Id id);
+
+    // The drill entry of a menu entry (menus and entries numbered from 1):
+    // entries 1 and 2 of the English (1) and Chinese (2) menus, entries 1 to
+    // 3 of the numbers menu (3); nullopt for any other entry.
+    static std::optional<Id> forMenu(int menu, int entry);
 
     // The option box's caption: "自动朗读", or the input method + "提示".
     QString optionCaption(const QString &inputMeans) const;

@@ -7,6 +7,7 @@
 #include "core/settings/Settings.h"
 #include "gui/practice/StatisticsBar.h"
 #include "gui/practice/TextFocus.h"
+#include "widgets/OnScreenKeyboard.h"
 
 namespace {
 
@@ -37,6 +38,10 @@ PracticePanel::PracticePanel(Settings &settings, ShellState &shell, QWidget *par
     m_Frame7 = makeFrame(QStringLiteral("Frame7"), this, QRect(0, 0, viewWidth, drillHeight));
     m_Frame7->hide();
     m_Frame1 = makeFrame(QStringLiteral("Frame1"), this, QRect(0, drillHeight + keyboardGap, panelWidth, 0));
+    m_LUMOJP1 = new OnScreenKeyboard(m_Frame1);
+    m_LUMOJP1->setObjectName(QStringLiteral("LUMOJP1"));
+    m_LUMOJP1->move((panelWidth - m_LUMOJP1->sizeHint().width()) / 2, 0);
+    m_LUMOJP1->resize(m_LUMOJP1->sizeHint());
     m_Frame15 = makeFrame(QStringLiteral("Frame15"), this, QRect(0, 0, viewWidth, 0));
     m_Frame15->hide();
     m_Frame2->setGeometry(panelWidth - statisticsWidth, 0, statisticsWidth, drillHeight);
@@ -77,6 +82,14 @@ void PracticePanel::resizeEvent(QResizeEvent *event)
 void PracticePanel::setStatisticsHeight(int twips)
 {
     m_Frame2->resize(m_Frame2->width(), Twips::toPixels(twips));
+}
+
+void PracticePanel::showDrillArea()
+{
+    m_Frame7->hide();
+    m_Frame15->hide();
+    m_Frame3->show();
+    setStatisticsHeight(drillHeightTwips);
 }
 
 void PracticePanel::Cleanup()

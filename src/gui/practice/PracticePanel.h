@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QTimer>
 
+class OnScreenKeyboard;
 class StatisticsBar;
 struct Settings;
 struct ShellState;
@@ -35,10 +36,16 @@ public:
     QFrame *Frame7() const { return m_Frame7; }
     QFrame *Frame15() const { return m_Frame15; }
     QFrame *Frame1() const { return m_Frame1; }
+    // The on-screen keyboard in the keyboard area.
+    OnScreenKeyboard *LUMOJP1() const { return m_LUMOJP1; }
 
     // The height of the statistics bar in twips: 3795 beside the drills and
     // the normal view, 6525 beside the abreast view.
     void setStatisticsHeight(int twips);
+
+    // Shows the drill area in place of the article views, beside a statistics
+    // bar of drill height.
+    void showDrillArea();
 
     // Ends the running exercise and resets the statistics for a new one.
     void Cleanup();
@@ -85,4 +92,5 @@ private:
     QFrame *m_Frame7;            // normal article view
     QFrame *m_Frame15;           // abreast article view
     QFrame *m_Frame1;            // keyboard area
+    OnScreenKeyboard *m_LUMOJP1; // on-screen keyboard, in the keyboard area
 };
