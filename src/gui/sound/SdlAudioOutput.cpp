@@ -19,9 +19,11 @@ constexpr int effectChannel = 0;
 constexpr int speechChannel = 1;
 constexpr int channelCount = 2;
 
-// 512 frames are about 11 ms at 44.1 or 48 kHz: short enough for a key sound
-// to follow its key closely, long enough not to crackle on a busy machine.
-constexpr int bufferFrames = 512;
+// 256 frames are under 6 ms at 44.1 or 48 kHz. A new sound waits at most one
+// buffer to be mixed and about two more in the device, so a key sound is
+// heard well within 20 ms of its key; the mixing runs on SDL's own
+// high-priority thread, so a busy window does not make it crackle.
+constexpr int bufferFrames = 256;
 constexpr int preferredFrequency = 44100;
 
 // Chunks converted to the device's format when they are read, so playing

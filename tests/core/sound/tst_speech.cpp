@@ -62,6 +62,7 @@ private slots:
     void failurePaths();
     void noEngineAsksOnEveryRequest();
     void failedRequestIsNotRemembered();
+    void requestWhileABoxIsOpenAsksNothingMore();
 };
 
 void tst_Speech::eachTextSpokenOnceUnlessForced_data()
@@ -248,6 +249,31 @@ void tst_Speech::failedRequestIsNotRemembered()
     rig.engine.setRefusing(false);
     rig.speech.SpeakText(QStringLiteral("cat"), 170);
     QCOMPARE(rig.engine.texts(), QStringList{"cat"});
+}
+
+void tst_Speech::requestWhileABoxIsOpenAsksNothingMore()
+{
+    // A timer can ask for speech while the modal box waits for the user.
+    struct ReenteringPrompter : Prompter
+    {
+        Speech *speech = nullptr;
+        int boxes = 0;
+        Answer ask(const QString &, const QString &, Icon, Buttons) override
+        {
+            ++boxes;
+            speech->SpeakText(QStringLiteral("dog"), 170);
+            return Answer::No;
+        }
+    } prompter;
+    FakeSpeechEngine engine(false);
+    FakeSoundOutput output;
+    Speech speech(engine, output, prompter, {});
+    prompter.speech = &speech;
+    QSignalSpy optionsOff(&speech, &Speech::speechOptionsSwitchedOff);
+
+    speech.SpeakText(QStringLiteral("cat"), 170);
+    QCOMPARE(prompter.boxes, 1);
+    QCOMPARE(optionsOff.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_Speech)
