@@ -8,7 +8,8 @@
 // The program's sound device as the rules see it. Effects (key, game and
 // button sounds) share one voice, so a new effect cuts off the one still
 // playing; speech has a voice of its own. Every call returns at once unless
-// it says otherwise. Without a sound device every call is silent.
+// it says otherwise, and is made from the thread that made the output, except
+// playSpeech(). Without a sound device every call is silent.
 class SoundOutput
 {
 public:
@@ -29,7 +30,9 @@ public:
     virtual void playDefaultSound() = 0;
 
     // Starts a RIFF WAVE of speech, cutting off the speech still playing but
-    // not the effect.
+    // not the effect. May be called from any thread: the speech engine calls
+    // it from its own, where readying a long text for the device costs the
+    // window nothing.
     virtual void playSpeech(const QByteArray &wave) = 0;
 
     // The number of sound output devices; 0 when the program has none it can

@@ -64,9 +64,5 @@ void EspeakSpeechEngine::synthesise(quint64 request, const QString &text, const 
         QMetaObject::invokeMethod(this, [this] { emit speechFailed(); });
         return;
     }
-    const QByteArray wave = WaveFile::fromMonoSamples(*samples, m_synthesizer->sampleRate());
-    QMetaObject::invokeMethod(this, [this, request, wave] {
-        if (!superseded(request))
-            m_output.playSpeech(wave);
-    });
+    m_output.playSpeech(WaveFile::fromMonoSamples(*samples, m_synthesizer->sampleRate()));
 }

@@ -13,8 +13,8 @@ class EspeakSynthesizer;
 class SoundOutput;
 
 // Speech through libespeak-ng: texts are synthesised on a thread of their
-// own, so a long text never holds the window, and the finished utterance is
-// played through the program's sound output. A new text replaces one that is
+// own, so a long text never holds the window, and that thread hands the
+// finished utterance to the program's sound output. A new text replaces one that is
 // still being synthesised or said. Only one may exist at a time (espeak-ng
 // keeps one state per process).
 class EspeakSpeechEngine : public SpeechEngine

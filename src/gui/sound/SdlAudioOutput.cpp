@@ -144,11 +144,15 @@ void SdlAudioOutput::playSpeech(const QByteArray &wave)
 {
     if (!m_open)
         return;
+    // Converting to the device's format is the costly part (about 1 ms per
+    // second of speech); it runs on the caller's thread, outside the lock.
+    Mix_Chunk *speech = chunkFromBytes(wave);
+    const std::lock_guard lock(m_speechGuard);
     // Freeing a chunk halts the channel playing it, so the old speech stops
     // before its memory goes.
     if (m_speech)
         Mix_FreeChunk(m_speech);
-    m_speech = chunkFromBytes(wave);
+    m_speech = speech;
     if (m_speech)
         Mix_PlayChannel(speechChannel, m_speech, 0);
 }

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 
+#include <mutex>
+
 struct Mix_Chunk;
 
 // The program's one sound device, opened through SDL2_mixer when this object
@@ -15,7 +17,8 @@ struct Mix_Chunk;
 // of the same device. Sounds are read once and kept, and the device runs with
 // a small buffer, so a key sound starts within a few milliseconds of play().
 // Without a usable device every call is silent and returns at once.
-// Create one per program, and call it from the thread that made it.
+// Create one per program; call it from the thread that made it, except
+// playSpeech(), which any thread may call.
 class SdlAudioOutput : public SoundOutput
 {
 public:
@@ -42,5 +45,6 @@ private:
     bool m_open = false;
     QHash<QString, Mix_Chunk *> m_chunks;
     Mix_Chunk *m_defaultSound = nullptr;
-    Mix_Chunk *m_speech = nullptr;
+    std::mutex m_speechGuard;
+    Mix_Chunk *m_speech = nullptr; // guarded by m_speechGuard
 };
