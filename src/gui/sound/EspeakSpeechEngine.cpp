@@ -16,7 +16,7 @@ EspeakSpeechEngine::EspeakSpeechEngine(SoundOutput &output, const QString &dataP
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start();
-    // espeak-ng is set up, used and ended on the speech thread only.
+    // espeak-ng is set up and used on the speech thread only.
     QMetaObject::invokeMethod(
         m_worker,
         [this, dataParentFolder] {

@@ -26,9 +26,8 @@ int collectSamples(short *wave, int count, espeak_EVENT *events)
     if (wave && count > 0)
         collector->samples.insert(collector->samples.end(), wave, wave + count);
     // Returning 1 tells espeak to stop: the text is no longer wanted.
-    return collector->stopRequested && *collector->stopRequested && (*collector->stopRequested)()
-               ? 1
-               : 0;
+    const std::function<bool()> &stopRequested = *collector->stopRequested;
+    return stopRequested && stopRequested() ? 1 : 0;
 }
 
 // espeak-ng 1.51 hangs when it is ended and set up again in one process, so
@@ -55,11 +54,6 @@ int setUpOnce(const QString &dataParentFolder)
     return sampleRate;
 }
 
-bool voiceLoads(const SpeechVoice &voice)
-{
-    return espeak_SetVoiceByName(EspeakSynthesizer::voiceName(voice).constData()) == EE_OK;
-}
-
 } // namespace
 
 EspeakSynthesizer::EspeakSynthesizer(const QString &dataParentFolder)
@@ -69,8 +63,22 @@ EspeakSynthesizer::EspeakSynthesizer(const QString &dataParentFolder)
         return;
     // Loading each voice once here also keeps the first word of each
     // language from waiting for its dictionary.
-    m_hasChinese = voiceLoads({SpeechVoice::Language::Chinese, SpeechVoice::Gender::Female});
-    m_hasEnglish = voiceLoads({SpeechVoice::Language::English, SpeechVoice::Gender::Female});
+    m_hasChinese = selectVoice({SpeechVoice::Language::Chinese, SpeechVoice::Gender::Female});
+    m_hasEnglish = selectVoice({SpeechVoice::Language::English, SpeechVoice::Gender::Female});
+}
+
+bool EspeakSynthesizer::selectVoice(const SpeechVoice &voice)
+{
+    // Changing the language reloads its dictionary (a few milliseconds), so
+    // the voice in use is kept while the requests stay in one language.
+    const QByteArray name = voiceName(voice);
+    if (name == m_voiceInUse)
+        return true;
+    m_voiceInUse.clear();
+    if (espeak_SetVoiceByName(name.constData()) != EE_OK)
+        return false;
+    m_voiceInUse = name;
+    return true;
 }
 
 bool EspeakSynthesizer::hasVoice(SpeechVoice::Language language) const
@@ -89,7 +97,7 @@ std::optional<std::vector<qint16>> EspeakSynthesizer::synthesise(
     const QString &text, const SpeechVoice &voice, int wordsPerMinute,
     const std::function<bool()> &stopRequested)
 {
-    if (m_sampleRate <= 0 || !hasVoice(voice.language) || !voiceLoads(voice))
+    if (m_sampleRate <= 0 || !hasVoice(voice.language) || !selectVoice(voice))
         return std::nullopt;
     espeak_SetParameter(espeakRATE, std::clamp(wordsPerMinute, espeakRATE_MINIMUM, espeakRATE_MAXIMUM),
                         0);

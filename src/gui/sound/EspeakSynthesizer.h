@@ -44,7 +44,10 @@ public:
     static QByteArray voiceName(const SpeechVoice &voice);
 
 private:
+    bool selectVoice(const SpeechVoice &voice);
+
     int m_sampleRate = 0;
+    QByteArray m_voiceInUse;
     bool m_hasEnglish = false;
     bool m_hasChinese = false;
 };

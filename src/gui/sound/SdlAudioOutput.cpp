@@ -69,10 +69,8 @@ SdlAudioOutput::~SdlAudioOutput()
     if (!m_open)
         return;
     Mix_HaltChannel(-1);
-    for (Mix_Chunk *kept : std::as_const(m_chunks)) {
-        if (kept)
-            Mix_FreeChunk(kept);
-    }
+    for (Mix_Chunk *kept : std::as_const(m_chunks))
+        Mix_FreeChunk(kept);
     if (m_defaultSound)
         Mix_FreeChunk(m_defaultSound);
     if (m_speech)
@@ -84,7 +82,7 @@ SdlAudioOutput::~SdlAudioOutput()
 Mix_Chunk *SdlAudioOutput::chunk(const QString &path)
 {
     const auto kept = m_chunks.constFind(path);
-    if (kept != m_chunks.constEnd() && *kept)
+    if (kept != m_chunks.constEnd())
         return *kept;
     // Read through Qt so that names in any script work; a file that is
     // missing now is looked for again next time.
