@@ -72,8 +72,11 @@ std::optional<QStringList> readLines(const QString &path, QString *error)
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
+    // Flushed before commit: QSaveFile (Qt 6.4) commits a file whose buffered
+    // bytes did not all reach the disk, leaving it cut short on a full disk.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

@@ -16,7 +16,8 @@ namespace TextCodec {
 // Bytes to text; a byte sequence that is not GB18030 becomes U+FFFD.
 QString decode(QByteArrayView bytes);
 
-// Text to GBK; a character GBK cannot hold becomes "?".
+// Text to GBK; a character GBK cannot hold becomes "?", except invisible
+// format characters (soft hyphen, zero-width space), which are dropped.
 QByteArray encode(QStringView text);
 
 // The lines of a text whose lines end in CR LF or LF. A line end after the
