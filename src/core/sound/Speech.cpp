@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/sound/Speech.h"
 
+#include "core/app/HelpPages.h"
 #include "core/platform/Prompter.h"
 #include "core/sound/SoundOutput.h"
 #include "core/sound/SpeechEngine.h"
@@ -31,9 +32,6 @@ QString withoutOuterSpaces(const QString &text)
 }
 
 } // namespace
-
-const QString Speech::SpeechHelpPage =
-    QStringLiteral("\\help.chm::html/问-为什么我的Qintara不能朗读单词.htm");
 
 Speech::Speech(SpeechEngine &engine, SoundOutput &output, Prompter &prompter, HelpOpener openHelp,
                QObject *parent)
@@ -85,7 +83,7 @@ void Speech::offerHelp()
                                                    Prompter::Buttons::YesNo);
     if (answer != Prompter::Answer::Yes)
         return;
-    if (!m_openHelp || !m_openHelp(SpeechHelpPage))
+    if (!m_openHelp || !m_openHelp(speechHelpPage()))
         m_prompter.inform(helpFailedMessage, noticeTitle, Prompter::Icon::Error);
 }
 

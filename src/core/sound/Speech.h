@@ -25,9 +25,6 @@ public:
     // the help window with its contents list; false when it cannot.
     using HelpOpener = std::function<bool(const QString &pageLiteral)>;
 
-    // The page that explains why the program cannot read words aloud.
-    static const QString SpeechHelpPage;
-
     // Decides SpeechEngineReady from the engine once, here. The engine, the
     // output and the prompter must outlive this object.
     Speech(SpeechEngine &engine, SoundOutput &output, Prompter &prompter, HelpOpener openHelp,
