@@ -45,7 +45,7 @@ QStringList splitLines(QStringView text)
     return lines;
 }
 
-std::optional<QString> readFile(const QString &path, QString *error)
+std::optional<QByteArray> readBytes(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -53,13 +53,21 @@ std::optional<QString> readFile(const QString &path, QString *error)
             *error = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
-    return decode(bytes);
+    return bytes;
+}
+
+std::optional<QString> readFile(const QString &path, QString *error)
+{
+    const std::optional<QByteArray> bytes = readBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decode(*bytes);
 }
 
 std::optional<QStringList> readLines(const QString &path, QString *error)

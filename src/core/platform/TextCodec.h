@@ -28,6 +28,7 @@ QStringList splitLines(QStringView text);
 // read; writing replaces the file atomically, turns every LF that is not
 // already part of a CR LF into CR LF, and leaves the old file untouched when
 // anything fails. On failure *error (when given) says why.
+std::optional<QByteArray> readBytes(const QString &path, QString *error = nullptr);
 std::optional<QString> readFile(const QString &path, QString *error = nullptr);
 std::optional<QStringList> readLines(const QString &path, QString *error = nullptr);
 bool writeFile(const QString &path, QStringView text, QString *error = nullptr);

@@ -4,7 +4,6 @@
 
 #include "core/platform/TextCodec.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -145,19 +144,10 @@ std::optional<IniDocument> IniDocument::load(const QString &path, QString *error
 {
     if (!QFileInfo::exists(path))
         return IniDocument();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    const std::optional<QByteArray> bytes = TextCodec::readBytes(path, error);
+    if (!bytes)
         return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    return fromBytes(bytes);
+    return fromBytes(*bytes);
 }
 
 QByteArray IniDocument::toBytes() const

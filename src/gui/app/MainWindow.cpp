@@ -403,6 +403,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     hide();
     m_services.help.closeAll();
+    // Ending the exercise stores the place reached in an article opened from
+    // the menu, which would otherwise be lost with a direct quit.
+    Cleanup();
     saveSettings();
     unhookInputBoxes();
     event->accept();

@@ -85,6 +85,7 @@ private slots:
     void faceChangeShowsTheFaceForAMoment();
     void quitYesSavesTheSettings();
     void quitNoTouchesNothing();
+    void quitStoresTheArticlePlace();
 
 private:
     void makeWindow(qint16 window = 1);
@@ -484,6 +485,22 @@ void tst_MainWindow::quitNoTouchesNothing()
     QCOMPARE(QFileInfo(settingsFile()).lastModified(), modified);
     CaptionButton *close = m_window->captionBar()->closeButton();
     QCOMPARE(close->shownPicture().toImage(), close->normalPicture().toImage());
+}
+
+void tst_MainWindow::quitStoresTheArticlePlace()
+{
+    makeWindow();
+    Exercise &exercise = m_window->Frame9()->exercise();
+    exercise.articles().english = true;
+    exercise.articles().currentEnglish = QStringLiteral("english/c.lmf");
+    exercise.setCount(Exercise::Counter::Input, 120);
+    m_prompter.answerNext(Prompter::Answer::Yes);
+    m_window->close();
+    QTRY_VERIFY(m_window.isNull());
+    const std::optional<Settings> saved = LoadSettings(settingsFile());
+    QVERIFY(saved);
+    QCOMPARE(saved->Earticle, QStringLiteral("english/c.lmf"));
+    QCOMPARE(saved->Eplace, 121);
 }
 
 QTEST_MAIN(tst_MainWindow)
