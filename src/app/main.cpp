@@ -9,6 +9,7 @@
 #include "gui/app/WindowAccessibility.h"
 #include "gui/platform/DesktopUrlOpener.h"
 #include "gui/platform/MessageBoxPrompter.h"
+#include "gui/sound/SoundSystem.h"
 
 #include <QApplication>
 
@@ -26,8 +27,11 @@ int main(int argc, char *argv[])
 
     DesktopUrlOpener urlOpener;
     HelpWindow help;
+    SoundSystem sounds(programFolder);
     auto *splash = new SplashWindow([&] {
-        auto *window = new MainWindow(*session, programFolder, {prompter, urlOpener, help});
+        auto *window = new MainWindow(*session, programFolder,
+                                      {prompter, urlOpener, help, sounds.output(), sounds.speechEngine(),
+                                       sounds.effects()});
         prompter.setParent(window);
         window->load();
         return window;

@@ -15,6 +15,7 @@ public:
     explicit ScriptedRandom(QList<double> script) : m_script(std::move(script)) {}
 
     void append(double value) { m_script.append(value); }
+    void append(std::initializer_list<double> values) { m_script.append(QList<double>(values)); }
     double next() override { return m_script.isEmpty() ? 0.0 : m_script.takeFirst(); }
     qsizetype left() const { return m_script.size(); }
 

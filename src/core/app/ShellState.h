@@ -11,5 +11,4 @@ struct ShellState
     bool ready = false;       // the main window's load has finished; the splash waits for it
     bool musicOn = false;     // background music is playing
     QString currentModeName;  // the view shown last ("字母练习", "中文章练习", "青蛙", ...)
-    QString drillMode;        // material of the single-key box: "en", "ch", "chnu", "nu"
 };

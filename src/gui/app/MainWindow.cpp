@@ -6,10 +6,12 @@
 #include "core/app/MainMenus.h"
 #include "core/app/MakerLinks.h"
 #include "core/app/StartupMusic.h"
+#include "core/material/DrillDraw.h"
 #include "core/platform/Twips.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/UrlOpener.h"
 #include "core/settings/SettingsFile.h"
+#include "core/sound/Speech.h"
 #include "core/users/UserSession.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppPictures.h"
@@ -20,7 +22,10 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/ToolBand.h"
+#include "gui/practice/DrillContext.h"
+#include "gui/practice/DrillPanel.h"
 #include "gui/practice/PracticePanel.h"
+#include "gui/practice/SingleKeyDrill.h"
 #include "gui/practice/StatisticsBar.h"
 #include "gui/practice/TextFocus.h"
 #include "widgets/KorvelButton.h"
@@ -69,7 +74,21 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
       m_Image4(new QLabel(this)),
       m_cklx(new QMenu(QStringLiteral("视图"), this)),
       m_delay(new DelayTimer(this)),
-      m_hook(new EditBoxHook(this))
+      m_hook(new EditBoxHook(this)),
+      m_keySounds(session.settings, services.soundEffects),
+      m_codeTable(programFolder, session.settings),
+      // The speech engine is probed here, once: SpeechEngineReady.
+      m_speech(new Speech(services.speechEngine, services.soundOutput, services.prompter,
+                          [this](const QString &page) {
+                              const QString file = helpPagePath(m_programFolder, page);
+                              return !file.isEmpty() && m_services.help.openPage(file);
+                          },
+                          this)),
+      m_drillContext(std::make_unique<DrillContext>(session.settings, m_Frame9->exercise(), programFolder,
+                                                    services.prompter, m_random, m_codeTable, m_keySounds,
+                                                    *m_speech, m_Frame9->LUMOJP1(), [this] { face_change(); })),
+      m_drills(new DrillPanel(*m_drillContext, m_Frame9->Frame3(), m_Frame9->Frame4(), m_Frame9->Frame5(),
+                              m_Frame9->Frame6(), this))
 {
     setObjectName(QStringLiteral("mian"));
     setWindowTitle(QStringLiteral("Qintara4.8"));
@@ -114,6 +133,7 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     connect(m_captionBar->minimiseButton(), &QAbstractButton::clicked, this, &MainWindow::Picture7_Click);
     connect(m_captionBar->aboutButton(), &QAbstractButton::clicked, this, &MainWindow::Picture8_Click);
     connect(m_Frame9, &PracticePanel::countdownEnded, this, &MainWindow::openSaveDialog);
+    connect(m_speech, &Speech::speechOptionsSwitchedOff, m_drills, &DrillPanel::switchSpeechOptionsOff);
 
     for (QWidget *quiet : {static_cast<QWidget *>(m_Frame9->Frame2()), static_cast<QWidget *>(m_Frame9->Frame3()),
                            static_cast<QWidget *>(m_Frame9->Frame5()), m_Frame10, m_Frame11,
@@ -149,7 +169,7 @@ void MainWindow::load()
     m_shell.ready = false;
 
     const Settings &settings = m_session.settings;
-    probeSpeechEngine();
+    m_speech->setVoice(settings.Voice);
     m_shell.musicOn = settings.BackMusic == 1;
     if (const auto music = StartupMusic::choose(settings.BackMusic, settings.BackMusicpath, m_programFolder))
         playBackgroundMusic(*music);
@@ -165,7 +185,7 @@ void MainWindow::load()
     ArticleInUse &articles = m_Frame9->exercise().articles();
     articles.currentEnglish = settings.Earticle;
     articles.currentChinese = settings.Carticle;
-    m_shell.drillMode = QStringLiteral("en");
+    m_drills->singleKey()->setDrillMode(DrillMode::Letters);
     ArrangeMenus();
     m_shell.ready = true;
 }
@@ -434,10 +454,6 @@ void MainWindow::paintEvent(QPaintEvent *)
         painter.drawPixmap(places[i], rims[i]);
 }
 
-// Sets SpeechEngineReady; a failing probe is remembered there and never
-// reported. The speech engine arrives with the sounds.
-void MainWindow::probeSpeechEngine() {}
-
 // The background music player arrives with the music and its playlist.
 void MainWindow::playBackgroundMusic(const QString &) {}
 void MainWindow::resumeBackgroundMusic() {}
@@ -450,8 +466,13 @@ void MainWindow::applySkin() {}
 // The English meaning list for the word hints; it arrives with the hints.
 void MainWindow::loadMeaningList() {}
 
-// The Wubi code table of the input method InputMeans; it arrives with the code lookup.
-void MainWindow::loadCodeTable() {}
+// A list that cannot be read leaves the lists read before it; smart word
+// choice and the code hints carry on with what there is, and every lookup
+// tries the load again while the character list is empty.
+void MainWindow::loadCodeTable()
+{
+    m_codeTable.LoadCodeTable(m_session.settings.InputMeans);
+}
 
 // The user manager `user`, shown modally; it arrives with the accounts.
 void MainWindow::showUserManager() {}
@@ -463,6 +484,21 @@ void MainWindow::showSettingsDialog() {}
 // arrives with the result records.
 void MainWindow::openSaveDialog() {}
 
-// The entries of the English, Chinese, numbers, games and results menus
-// (drills, articles, games, result views) arrive with their parts.
-void MainWindow::runPracticeEntry(int, int) {}
+// The drill entries of the English, Chinese and numbers menus; the article
+// entries, games and result views arrive with their parts.
+void MainWindow::runPracticeEntry(int menu, int entry)
+{
+    if (const std::optional<DrillEntry::Id> drill = DrillEntry::forMenu(menu, entry))
+        openDrill(*drill);
+}
+
+void MainWindow::openDrill(DrillEntry::Id id)
+{
+    Conceal_Menu();
+    m_Frame9->exercise().clearCountdown();
+    m_shell.currentModeName = DrillEntry::entry(id).modeName;
+    Cleanup();
+    showTopPanel(m_Frame9);
+    m_Frame9->showDrillArea();
+    m_drills->openDrill(id);
+}

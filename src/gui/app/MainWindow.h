@@ -4,19 +4,28 @@
 
 #include "core/app/ArticleViewButtons.h"
 #include "core/app/ShellState.h"
+#include "core/material/DrillEntry.h"
+#include "core/material/SystemRandom.h"
 #include "core/platform/ProgramFolder.h"
+#include "core/sound/KeySoundSwitch.h"
+#include "core/wubi/CodeTable.h"
 #include "gui/app/ShellServices.h"
 #include "gui/app/WindowPictures.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class CaptionBar;
 class DelayTimer;
+class DrillContext;
+class DrillPanel;
 class EditBoxHook;
 class MainMenuBar;
 class PracticePanel;
 class QLabel;
 class QMenu;
+class Speech;
 class ToolBand;
 struct UserSession;
 
@@ -49,6 +58,10 @@ public:
     WindowPictures windowPictures() const { return m_pictures; }
 
     PracticePanel *Frame9() const { return m_Frame9; }
+    // The drills of the practice panel's drill area.
+    DrillPanel *drills() const { return m_drills; }
+    Speech *speech() const { return m_speech; }
+    CodeTable &codeTable() { return m_codeTable; }
     QWidget *Frame10() const { return m_Frame10; }
     QWidget *Frame11() const { return m_Frame11; }
     QWidget *Frame14() const { return m_Frame14; }
@@ -103,9 +116,11 @@ private:
     void switchArticleView(qint16 window);
     void saveSettings();
 
+    // Sets the practice panel up for a drill entry of the menus.
+    void openDrill(DrillEntry::Id id);
+
     // Load steps and entries of subsystems that arrive later; each is named
     // after what it will do.
-    void probeSpeechEngine();
     void playBackgroundMusic(const QString &file);
     void resumeBackgroundMusic();
     void stopBackgroundMusic();
@@ -136,4 +151,10 @@ private:
     QMenu *m_cklx;               // view menu of the article input boxes
     DelayTimer *m_delay;         // tmrDelay and Delay
     EditBoxHook *m_hook;         // right-button hook of the input boxes
+    KeySoundSwitch m_keySounds;  // key sounds while CueMusic is 1
+    CodeTable m_codeTable;       // the code lists of the input method
+    SystemRandom m_random;       // the drills' draws
+    Speech *m_speech;            // SpeakText, LastSpokenText, SpeechEngineReady
+    std::unique_ptr<DrillContext> m_drillContext;
+    DrillPanel *m_drills;        // the drills of the drill area
 };

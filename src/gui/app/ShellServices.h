@@ -4,13 +4,20 @@
 
 class HelpWindow;
 class Prompter;
+class SoundEffects;
+class SoundOutput;
+class SpeechEngine;
 class UrlOpener;
 
 // What the main window uses of the world outside it: message boxes, the web
-// browser and mail program, and the help viewer. Tests hand in their own.
+// browser and mail program, the help viewer, the sound device with the key
+// and game sounds, and the speech engine. Tests hand in their own.
 struct ShellServices
 {
     Prompter &prompter;
     UrlOpener &urlOpener;
     HelpWindow &help;
+    SoundOutput &soundOutput;
+    SpeechEngine &speechEngine;
+    SoundEffects &soundEffects;
 };

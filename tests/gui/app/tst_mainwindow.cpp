@@ -3,6 +3,7 @@
 #include "core/platform/Twips.h"
 #include "core/platform/UrlOpener.h"
 #include "core/settings/SettingsFile.h"
+#include "core/sound/SoundEffects.h"
 #include "core/users/UserSession.h"
 #include "gui/app/CaptionBar.h"
 #include "gui/app/CaptionButton.h"
@@ -11,11 +12,15 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
 #include "gui/app/WindowAccessibility.h"
+#include "gui/practice/DrillPanel.h"
+#include "gui/practice/SingleKeyDrill.h"
 #include "gui/practice/PracticePanel.h"
 #include "widgets/DropDownPanel.h"
 #include "widgets/KorvelButton.h"
 #include "widgets/MenuButton.h"
 
+#include "FakeSoundOutput.h"
+#include "FakeSpeechEngine.h"
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
@@ -101,6 +106,9 @@ private:
     ScriptedPrompter m_prompter;
     RecordingUrlOpener m_urls;
     std::unique_ptr<HelpWindow> m_help;
+    FakeSoundOutput m_sound;
+    FakeSpeechEngine m_speechEngine;
+    std::unique_ptr<SoundEffects> m_effects;
     QPointer<MainWindow> m_window;
 };
 
@@ -133,7 +141,9 @@ void tst_MainWindow::makeWindow(qint16 window)
     m_session.settings.Carticle = QStringLiteral("chinese/b.lmf");
     QVERIFY(SaveSettings(m_session.settings, settingsFile()));
 
-    m_window = new MainWindow(m_session, folder, {m_prompter, m_urls, *m_help});
+    m_effects = std::make_unique<SoundEffects>(folder, m_sound);
+    m_window = new MainWindow(m_session, folder,
+                              {m_prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects});
     m_window->load();
     m_window->show();
     m_window->activateWindow();
@@ -144,7 +154,7 @@ void tst_MainWindow::loadSetsTheRun()
 {
     makeWindow();
     QVERIFY(m_window->isReady());
-    QCOMPARE(m_window->shell().drillMode, QStringLiteral("en"));
+    QCOMPARE(m_window->drills()->singleKey()->drillMode(), QStringLiteral("en"));
     QCOMPARE(m_window->size(), QSize(598, 511));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Qintara4.8"));
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_window);

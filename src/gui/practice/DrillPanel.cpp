@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "gui/practice/DrillPanel.h"
+
+#include "core/material/DrillDraw.h"
+#include "core/settings/Settings.h"
+#include "gui/practice/DrillContext.h"
+#include "gui/practice/DrillWidgets.h"
+#include "gui/practice/SingleKeyDrill.h"
+#include "gui/practice/WordDrill.h"
+#include "widgets/InputBox.h"
+#include "widgets/KorvelButton.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+
+DrillPanel::DrillPanel(DrillContext &context, QFrame *Frame3, QFrame *Frame4, QFrame *Frame5, QFrame *Frame6,
+                       QObject *parent)
+    : QObject(parent), Check5(DrillWidgets::optionBox(QStringLiteral("Check5"), Frame3)), m_context(context),
+      m_Frame3(Frame3), m_Frame4(Frame4), m_Frame5(Frame5), m_Frame6(Frame6),
+      m_singleKey(new SingleKeyDrill(context, Frame3, Frame4, Frame5, this)),
+      m_word(new WordDrill(context, Frame5, Frame6, Check5, this))
+{
+    // The numbers drills show no chooser: their box takes the chooser's place.
+    Check5->move(Frame4->geometry().topLeft() + QPoint(12, 10));
+    Check5->hide();
+    Frame5->raise();
+    connect(Check5, &QCheckBox::clicked, this, &DrillPanel::Check5_Click);
+    connect(m_singleKey, &SingleKeyDrill::targetChanged, this, [this] {
+        if (Check5->isChecked())
+            Check5_Click();
+    });
+}
+
+void DrillPanel::openDrill(DrillEntry::Id id)
+{
+    const DrillEntry &entry = DrillEntry::entry(id);
+    const Settings &settings = m_context.settings;
+
+    m_Frame4->setVisible(entry.showFrame4);
+    m_Frame5->setVisible(entry.showFrame5);
+    m_Frame6->setVisible(entry.showFrame6);
+    m_word->KorvelButton4->setVisible(entry.showKorvelButton4);
+    m_singleKey->showArea(entry.singleKey);
+    if (id != DrillEntry::Id::Characters)
+        m_singleKey->Label4->hide();
+    Check5->setVisible(entry.option == DrillEntry::Option::Check5);
+    m_context.showKeyboards(entry.showsWubiKeyboard(settings.InputMeans));
+    setAnalysis(entry);
+
+    if (entry.singleKey)
+        m_singleKey->setDrillMode(entry.drillMode);
+    else
+        m_word->setWordDrillKind(entry.wordDrillKind);
+    const QString caption = entry.optionCaption(settings.InputMeans);
+    const qint16 value = entry.optionValue(settings);
+    switch (entry.option) {
+    case DrillEntry::Option::Check1:
+        setOption(m_singleKey->Check1, caption, value);
+        break;
+    case DrillEntry::Option::Check2:
+        setOption(m_word->Check2, caption, value);
+        break;
+    case DrillEntry::Option::Check5:
+        setOption(Check5, caption, value);
+        break;
+    case DrillEntry::Option::None:
+        break;
+    }
+
+    switch (id) {
+    case DrillEntry::Id::Letters:
+        m_singleKey->FillCharacterLists(0);
+        break;
+    case DrillEntry::Id::Characters:
+        m_singleKey->FillCharacterLists(1);
+        break;
+    case DrillEntry::Id::Words:
+        m_word->FillWordLists(1);
+        break;
+    case DrillEntry::Id::Phrases:
+        m_word->FillWordLists(2);
+        break;
+    case DrillEntry::Id::NumberWords:
+        m_word->read_text(3);
+        break;
+    case DrillEntry::Id::NumberCharacters:
+        m_singleKey->loadNumberCharacters();
+        break;
+    case DrillEntry::Id::Digits:
+        m_singleKey->showNextTarget();
+        break;
+    }
+    if (entry.singleKey)
+        m_singleKey->Text1->setFocus();
+    else
+        m_word->Text2->setFocus();
+}
+
+// A box set from code runs its click logic, as a click would, whether or not
+// its value changed: the set-up relies on it to show the right hints and
+// keyboard.
+void DrillPanel::setOption(QCheckBox *box, const QString &caption, qint16 value)
+{
+    box->setText(caption);
+    box->setChecked(value == 1);
+    runClick(box);
+}
+
+void DrillPanel::runClick(QCheckBox *box)
+{
+    if (box == m_singleKey->Check1)
+        m_singleKey->Check1_Click();
+    else if (box == m_word->Check2)
+        m_word->Check2_Click();
+    else if (box == Check5)
+        Check5_Click();
+    else if (box == m_singleKey->Check8)
+        m_singleKey->Check8_Click();
+    else if (box == m_word->Check9)
+        m_word->Check9_Click();
+}
+
+// The radical analysis is offered only to the Chinese character and phrase
+// drills with the input method "五笔".
+void DrillPanel::setAnalysis(const DrillEntry &entry)
+{
+    const bool enabled = entry.analysisEnabled(m_context.settings.InputMeans);
+    QCheckBox *box = entry.analysis == DrillEntry::Analysis::Phrase ? m_word->Check9 : m_singleKey->Check8;
+    const WubiAids::Analysis analysis = entry.analysis == DrillEntry::Analysis::Phrase
+        ? WubiAids::Analysis::Wbzg1
+        : WubiAids::Analysis::Wbzg2;
+    if (entry.analysis == DrillEntry::Analysis::None) {
+        m_context.wubi.showAnalysis(WubiAids::Analysis::Wbzg1, false);
+        m_context.wubi.showAnalysis(WubiAids::Analysis::Wbzg2, false);
+        return;
+    }
+    box->setEnabled(enabled);
+    if (enabled) {
+        setOption(box, box->text(), m_context.settings.CWbzgDemand);
+        return;
+    }
+    m_context.wubi.showAnalysis(analysis, false);
+}
+
+// Check5 belongs to the numbers drills; while it is hidden (the digits, or
+// any other drill) a ticked box must not bring up a code hint.
+void DrillPanel::Check5_Click()
+{
+    if (!DrillWidgets::isShown(m_Frame3) || DrillWidgets::isShown(m_Frame4) || !DrillWidgets::isShown(Check5))
+        return;
+    const qint16 value = Check5->isChecked() ? 1 : 0;
+    if (DrillWidgets::isShown(m_Frame5)) {
+        m_context.settings.EWordRecite = value;
+        m_word->Text2->setFocus();
+        return;
+    }
+    m_singleKey->showCharacterHint(Check5->isChecked());
+    m_context.settings.CWordCue = value;
+    m_singleKey->Text1->setFocus();
+}
+
+void DrillPanel::switchSpeechOptionsOff()
+{
+    for (QCheckBox *box : { m_singleKey->Check1, m_word->Check2, Check5 }) {
+        if (box->isChecked()) {
+            box->setChecked(false);
+            runClick(box);
+        }
+    }
+}
