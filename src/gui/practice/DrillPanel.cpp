@@ -10,6 +10,7 @@
 #include "gui/practice/WordDrill.h"
 #include "widgets/InputBox.h"
 #include "widgets/KorvelButton.h"
+#include "widgets/OnScreenKeyboard.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -37,6 +38,9 @@ void DrillPanel::openDrill(DrillEntry::Id id)
 {
     const DrillEntry &entry = DrillEntry::entry(id);
     const Settings &settings = m_context.settings;
+    // The key marked by the drill before would stay lit over a Chinese
+    // character, which has no key of its own.
+    m_context.LUMOJP1->conceal();
 
     m_Frame4->setVisible(entry.showFrame4);
     m_Frame5->setVisible(entry.showFrame5);
@@ -104,6 +108,7 @@ void DrillPanel::openDrill(DrillEntry::Id id)
 void DrillPanel::setOption(QCheckBox *box, const QString &caption, qint16 value)
 {
     box->setText(caption);
+    box->adjustSize();
     box->setChecked(value == 1);
     runClick(box);
 }

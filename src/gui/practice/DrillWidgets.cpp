@@ -73,9 +73,9 @@ QLabel *targetCharacter(QWidget *parent)
 {
     auto *label = named(new QLabel(parent), QStringLiteral("Label2"));
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(sizedFont(label, 96));
+    label->setFont(sizedFont(label, 84));
     label->setFrameShape(QFrame::Box);
-    label->setFixedSize(140, 130);
+    label->setFixedSize(130, 116);
     label->setAccessibleDescription(QStringLiteral("要输入的字符"));
     return label;
 }
@@ -111,6 +111,9 @@ void placeTargetArea(QWidget *area, QLabel *target, QLabel *hint, InputBox *box,
     box->setFixedWidth(120);
     box->setAlignment(Qt::AlignCenter);
     auto *column = new QVBoxLayout(area);
+    // The keyboard below may rise over the foot of the drill area.
+    column->setContentsMargins(0, 6, 0, 0);
+    column->setSpacing(4);
     column->addWidget(target, 0, Qt::AlignHCenter);
     column->addWidget(hint);
     column->addWidget(box, 0, Qt::AlignHCenter);

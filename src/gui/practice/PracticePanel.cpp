@@ -46,6 +46,7 @@ PracticePanel::PracticePanel(Settings &settings, ShellState &shell, QWidget *par
     m_Frame15->hide();
     m_Frame2->setGeometry(panelWidth - statisticsWidth, 0, statisticsWidth, drillHeight);
     m_Frame2->raise();
+    m_Frame1->raise();
 
     m_Timer2.setObjectName(QStringLiteral("Timer2"));
     m_Timer2.setInterval(1000);
@@ -75,7 +76,13 @@ void PracticePanel::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
     // The keyboard area and the abreast view reach down to the panel's bottom.
-    m_Frame1->resize(m_Frame1->width(), std::max(0, height() - m_Frame1->y()));
+    // The window leaves less than the keyboard's height below the drill area,
+    // so the keyboard moves up over the empty foot of the drill area and the
+    // statistics bar rather than lose its bottom row.
+    const int keyboardHeight = m_LUMOJP1->height();
+    const int keyboardTop = std::max(0, std::min(Twips::toPixels(drillHeightTwips) + keyboardGap,
+                                                 height() - keyboardHeight));
+    m_Frame1->setGeometry(0, keyboardTop, m_Frame1->width(), height() - keyboardTop);
     m_Frame15->resize(m_Frame15->width(), height());
 }
 

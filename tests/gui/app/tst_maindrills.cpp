@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "core/platform/UrlOpener.h"
+#include "core/settings/SettingsFile.h"
+#include "core/sound/SoundEffects.h"
+#include "core/users/UserSession.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/MainWindow.h"
+#include "gui/practice/PracticePanel.h"
+#include "gui/sound/SoundSystem.h"
+#include "widgets/InputBox.h"
+#include "widgets/OnScreenKeyboard.h"
+
+#include "FakeSoundOutput.h"
+#include "FakeSpeechEngine.h"
+#include "ScriptedPrompter.h"
+#include "TestFolder.h"
+
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QTest>
+#include <QTextEdit>
+
+#include <algorithm>
+
+namespace {
+
+class NoUrls : public UrlOpener
+{
+public:
+    bool open(const QUrl &) override { return true; }
+};
+
+// The shipped program folder: the drills only read it.
+ProgramFolder shippedData()
+{
+    return ProgramFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR));
+}
+
+} // namespace
+
+// The drills of the main window's menus on the shipped material, as a user
+// reaches them: a menu entry, then a key.
+class tst_MainDrills : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void everyDrillEntry_data();
+    void everyDrillEntry();
+    void realSoundAndSpeech();
+
+private:
+    void makeWindow(ShellServices services);
+    QString label(const QString &name) const { return m_window->findChild<QLabel *>(name)->text(); }
+    // The next character to type: the target character, or the first one of the target word.
+    QString target() const;
+    void typeTarget();
+
+    std::unique_ptr<TestFolder> m_userFolder;
+    UserSession m_session;
+    ScriptedPrompter m_prompter;
+    NoUrls m_urls;
+    std::unique_ptr<HelpWindow> m_help;
+    MainWindow *m_window = nullptr;
+};
+
+void tst_MainDrills::init()
+{
+    m_userFolder = std::make_unique<TestFolder>();
+    m_help = std::make_unique<HelpWindow>();
+    m_prompter.clear();
+    m_session = {};
+    m_session.userFolder = m_userFolder->path();
+    DefaultSettings(m_session.settings, shippedData());
+}
+
+void tst_MainDrills::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    m_help.reset();
+    m_userFolder.reset();
+}
+
+void tst_MainDrills::makeWindow(ShellServices services)
+{
+    m_window = new MainWindow(m_session, shippedData(), services);
+    m_window->load();
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+QString tst_MainDrills::target() const
+{
+    const auto *word = m_window->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
+    if (word->isVisible())
+        return word->toPlainText().left(1);
+    return label(QStringLiteral("Label2"));
+}
+
+void tst_MainDrills::typeTarget()
+{
+    const QString key = target();
+    QWidget *box = QApplication::focusWidget();
+    QVERIFY(qobject_cast<InputBox *>(box));
+    if (key.at(0).unicode() < 0x80) {
+        QTest::keyClicks(box, key);
+    } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(key);
+        QApplication::sendEvent(box, &commit);
+    }
+}
+
+void tst_MainDrills::everyDrillEntry_data()
+{
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("modeName");
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("字母练习") << 1 << 1 << "字母练习" << "Text1";
+    QTest::newRow("单词练习") << 1 << 2 << "单词练习" << "Text2";
+    QTest::newRow("单字练习") << 2 << 1 << "单字练习" << "Text1";
+    QTest::newRow("词组练习") << 2 << 2 << "词组练习" << "Text2";
+    QTest::newRow("英文数字") << 3 << 1 << "数字" << "Text2";
+    QTest::newRow("中文数字") << 3 << 2 << "数字" << "Text1";
+    QTest::newRow("阿拉伯数字") << 3 << 3 << "数字" << "Text1";
+}
+
+void tst_MainDrills::everyDrillEntry()
+{
+    QFETCH(int, menu);
+    QFETCH(int, entry);
+    QFETCH(QString, modeName);
+    QFETCH(QString, box);
+
+    FakeSoundOutput sound;
+    FakeSpeechEngine speech;
+    SoundEffects effects(shippedData(), sound);
+    m_session.settings.CueMusic = 1;
+    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects });
+
+    m_window->SmartNetXpButtonm_Click(menu, entry);
+    QCOMPARE(m_window->shell().currentModeName, modeName);
+    QVERIFY(m_window->Frame9()->isVisible());
+    QVERIFY(m_window->Frame9()->Frame3()->isVisible());
+    QVERIFY(!m_window->Picture11()->isVisible());
+    QCOMPARE(QApplication::focusWidget()->objectName(), box);
+    QVERIFY(!target().isEmpty());
+
+    const QString typed = target();
+    typeTarget();
+    QCOMPARE(label(QStringLiteral("Lab_zishu")), "1");
+    QCOMPARE(label(QStringLiteral("Lab_zhenquizishu")), "1");
+    QCOMPARE(label(QStringLiteral("Lab_chuowuzishu")), "0");
+    QVERIFY(m_window->Frame9()->Timer2().isActive());
+    QVERIFY(sound.played().contains(QStringLiteral("play ") + shippedData().path(QStringLiteral("\\Music\\sound\\type.wav"))));
+    if (typed.at(0).unicode() < 0x80 && box == u"Text1")
+        QVERIFY(m_window->Frame9()->LUMOJP1()->accessibleDescription().startsWith(u"下一个键"));
+    QCOMPARE(m_prompter.asked().size(), 0);
+
+    // Quitting keeps the chosen material for the next login.
+    m_prompter.answerNext(Prompter::Answer::Yes);
+    m_window->close();
+    const std::optional<Settings> saved = LoadSettings(m_userFolder->file(QStringLiteral("Deplog.ini")));
+    QVERIFY(saved);
+    QCOMPARE(saved->Eword, m_session.settings.Eword);
+    QCOMPARE(saved->Cword, m_session.settings.Cword);
+    m_window = nullptr; // closed and deleted on close
+}
+
+void tst_MainDrills::realSoundAndSpeech()
+{
+    TestFolder recordingFolder;
+    const QString recording = recordingFolder.file(QStringLiteral("out.raw"));
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+    SoundSystem sounds(shippedData());
+    m_session.settings.CueMusic = 1;
+    m_session.settings.EWordRecite = 1;
+    makeWindow({ m_prompter, m_urls, *m_help, sounds.output(), sounds.speechEngine(), sounds.effects() });
+
+    m_window->SmartNetXpButtonm_Click(1, 2);
+    typeTarget();
+    const auto loudSamples = [&recording] {
+        QFile file(recording);
+        if (!file.open(QIODevice::ReadOnly))
+            return qsizetype(0);
+        const QByteArray bytes = file.readAll();
+        const auto *samples = reinterpret_cast<const qint16 *>(bytes.constData());
+        return qsizetype(std::count_if(samples, samples + bytes.size() / 2,
+                                       [](qint16 s) { return std::abs(int(s)) > 1000; }));
+    };
+    // The key sound alone gives a few thousand loud samples; the word read
+    // aloud on the speech channel brings many more.
+    QTRY_VERIFY_WITH_TIMEOUT(loudSamples() > 20000, 5000);
+    QCOMPARE(m_prompter.asked().size(), 0);
+    delete m_window;
+    m_window = nullptr;
+}
+
+QTEST_MAIN(tst_MainDrills)
+#include "tst_maindrills.moc"
