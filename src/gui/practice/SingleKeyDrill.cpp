@@ -73,9 +73,14 @@ void SingleKeyDrill::loadNumberCharacters()
     showNextTarget();
 }
 
+// The letter is read aloud once it shows: keys typed while the speaking face
+// shows are judged against it, not against the letter before.
 void SingleKeyDrill::showNextTarget()
 {
-    setTarget(open_type1());
+    const QString target = ::open_type1(m_drillMode, m_letterSet, m_type1_text, m_context.random);
+    setTarget(target);
+    if (m_drillMode == DrillMode::Letters && Check1->isChecked())
+        m_context.speak(target);
 }
 
 void SingleKeyDrill::Combo2_Click()
@@ -112,14 +117,6 @@ void SingleKeyDrill::loadPool(const QString &literal, bool fromChooser)
         Combo2->setCurrentIndex(0);
         Combo2_Click();
     }
-}
-
-QString SingleKeyDrill::open_type1()
-{
-    const QString target = ::open_type1(m_drillMode, m_letterSet, m_type1_text, m_context.random);
-    if (m_drillMode == DrillMode::Letters && Check1->isChecked())
-        m_context.speak(target);
-    return target;
 }
 
 // The change of Label2: the keyboard marks the new key, and the option boxes
@@ -205,6 +202,9 @@ void SingleKeyDrill::Text1_KeyPress(int &code)
     m_context.exercise.startClock();
     DrillCounts counts = m_context.counts();
     const SingleKeyInput::Press press = SingleKeyInput::keyPress(char32_t(code), Label2->text(), counts);
+    // Counted before the next letter is read aloud: the speaking face lets
+    // the next keys in while it shows, and they count on from here.
+    m_context.setCounts(counts);
     m_context.playKeySound(press.sound);
     if (press.emptyBox)
         Text1->clear();
@@ -213,7 +213,6 @@ void SingleKeyDrill::Text1_KeyPress(int &code)
         if (m_drillMode == DrillMode::Characters)
             showCodeAfterRightKey();
     }
-    m_context.setCounts(counts);
 }
 
 void SingleKeyDrill::showCodeAfterRightKey()

@@ -44,7 +44,8 @@ public:
     // Loads the number characters "\chinese\number.txt" as the pool and shows
     // a first target.
     void loadNumberCharacters();
-    // Label2 = open_type1, with the new-target logic.
+    // Label2 = open_type1, with the new-target logic; a new letter is read
+    // aloud when Check1 asks for it.
     void showNextTarget();
 
     // The code hint and the Wubi key map of the Chinese character branch of
@@ -75,7 +76,6 @@ signals:
     void targetChanged();
 
 private:
-    QString open_type1();
     void setTarget(const QString &target);
     void loadPool(const QString &literal, bool fromChooser);
     void showCodeAfterRightKey();

@@ -238,6 +238,8 @@ void WordDrill::Text2_KeyPress(int &code)
     m_context.exercise.startClock();
     DrillCounts counts = m_context.counts();
     const WordBoxInput::Press press = m_input.keyPress(char32_t(code), Text2->text(), counts);
+    // Counted before the next word may be read aloud: the speaking face lets
+    // the next keys in while it shows.
     m_context.setCounts(counts);
     if (press.markPosition >= 0)
         colourCharacter(press.markPosition, press.mark);

@@ -26,7 +26,9 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 // A drill area as the practice panel lays it out (Frame3 with the choosers
 // Frame4 and Frame6 and the word line Frame5, the keyboard below), with real
@@ -58,6 +60,8 @@ public:
     FakeSoundOutput output;
     FakeSpeechEngine engine;
     int faces = 0; // face_change calls
+    // Runs inside face_change, where the real one lets other events in.
+    std::function<void()> duringFace;
     QWidget window;
     QFrame *Frame3;
     QFrame *Frame4;
@@ -102,7 +106,11 @@ inline DrillHarness::DrillHarness(const Settings &settings, bool speechEngineRea
     keySounds = std::make_unique<KeySoundSwitch>(this->settings, *effects);
     speech = std::make_unique<Speech>(engine, output, prompter, [](const QString &) { return true; });
     context = std::make_unique<DrillContext>(this->settings, exercise, folder, prompter, random, *codeTable,
-                                             *keySounds, *speech, LUMOJP1, [this] { ++faces; });
+                                             *keySounds, *speech, LUMOJP1, [this] {
+                                                 ++faces;
+                                                 if (duringFace)
+                                                     std::exchange(duringFace, nullptr)();
+                                             });
     panel = std::make_unique<DrillPanel>(*context, Frame3, Frame4, Frame5, Frame6);
     QObject::connect(speech.get(), &Speech::speechOptionsSwitchedOff, panel.get(),
                      &DrillPanel::switchSpeechOptionsOff);

@@ -22,6 +22,7 @@ private slots:
     void readAloudKey();
     void autoReadSpeaksEachLetter();
     void noKeySoundsWhenSwitchedOff();
+    void keysWhileTheFaceShows();
 };
 
 void tst_SingleKeyDrill::typing_data()
@@ -193,6 +194,20 @@ void tst_SingleKeyDrill::noKeySoundsWhenSwitchedOff()
     drill.type(QStringLiteral("ba\b"));
     QCOMPARE(drill.counts(), (DrillCounts { 2, 1, 1 }));
     QCOMPARE(drill.sounds(), QStringList());
+}
+
+void tst_SingleKeyDrill::keysWhileTheFaceShows()
+{
+    Settings settings = drillSettings();
+    settings.EWordRecite = 1;
+    DrillHarness drill(settings);
+    drill.random.append({ 0.0, 0.5, 0.0 });
+    drill.open(Id::Letters);
+    // The next letter is typed while the face of the spoken "n" shows.
+    drill.duringFace = [&drill] { drill.type(QStringLiteral("n")); };
+    drill.type(QStringLiteral("a"));
+    QCOMPARE(drill.counts(), (DrillCounts { 2, 2, 0 }));
+    QCOMPARE(drill.panel->singleKey()->Label2->text(), "a");
 }
 
 QTEST_MAIN(tst_SingleKeyDrill)

@@ -44,6 +44,7 @@ private slots:
     void phraseCodeHint();
     void wordListChooser();
     void readAloud();
+    void keysWhileTheFaceShows();
 };
 
 void tst_WordDrill::typing_data()
@@ -187,6 +188,23 @@ void tst_WordDrill::readAloud()
     // Any key lets the next word be spoken, even the same one again.
     drill.type(QStringLiteral("apple"));
     QCOMPARE(drill.engine.texts().size(), 4);
+}
+
+void tst_WordDrill::keysWhileTheFaceShows()
+{
+    Settings settings = drillSettings();
+    settings.EWordRecite = 1;
+    settings.Eword = QStringLiteral("animals.txt");
+    DrillHarness drill(settings);
+    drill.random.append({ 0.0, 0.4 });
+    drill.open(Id::Words);
+    // The first letter of "dog" is typed while the face of the spoken word shows.
+    drill.duringFace = [&drill] { drill.type(QStringLiteral("d")); };
+    drill.type(QStringLiteral("cat"));
+    QCOMPARE(drill.counts(), (DrillCounts { 4, 4, 0 }));
+    QCOMPARE(drill.panel->word()->RichTextBox1->toPlainText(), "dog");
+    QCOMPARE(drill.panel->word()->Text2->text(), "d");
+    QCOMPARE(::colours(drill.panel->word()->RichTextBox1), "+bb");
 }
 
 QTEST_MAIN(tst_WordDrill)
