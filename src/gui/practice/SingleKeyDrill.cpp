@@ -69,8 +69,8 @@ void SingleKeyDrill::FillCharacterLists(int kind)
 
 void SingleKeyDrill::loadNumberCharacters()
 {
-    loadPool(DrillFiles::chineseNumbers(), false);
-    showNextTarget();
+    if (!loadPool(DrillFiles::chineseNumbers(), false))
+        showNextTarget();
 }
 
 // The letter is read aloud once it shows: keys typed while the speaking face
@@ -93,16 +93,15 @@ void SingleKeyDrill::Combo2_Click()
         settings.Letter = qint16(entry);
     } else if (m_drillMode == DrillMode::Characters) {
         const QString name = Combo2->currentText();
-        loadPool(DrillFiles::characterPool(settings.InputMeans, name), true);
-        if (Combo2->currentText() != name)
-            return; // the empty pool was deleted and the first entry loaded in its place
+        if (loadPool(DrillFiles::characterPool(settings.InputMeans, name), true))
+            return; // the first entry was loaded in place of the empty pool
         showNextTarget();
         settings.Cword = DrillFiles::fileName(name);
     }
     Check1_Click();
 }
 
-void SingleKeyDrill::loadPool(const QString &literal, bool fromChooser)
+bool SingleKeyDrill::loadPool(const QString &literal, bool fromChooser)
 {
     const QString path = m_context.programFolder.path(literal);
     const std::optional<QString> pool = CharacterPool::load(path);
@@ -110,13 +109,15 @@ void SingleKeyDrill::loadPool(const QString &literal, bool fromChooser)
     if (!pool) {
         m_context.prompter.inform(QStringLiteral("无法读取当前练习文件！"), QStringLiteral("提示"),
                                   Prompter::Icon::Information);
-        return;
+        return false;
     }
     if (m_type1_text.isEmpty()
         && DrillChooser::askToDeleteEmptyFile(path, fromChooser ? Combo2 : nullptr, m_context.prompter)) {
         Combo2->setCurrentIndex(0);
         Combo2_Click();
+        return true;
     }
+    return false;
 }
 
 // The change of Label2: the keyboard marks the new key, and the option boxes

@@ -77,7 +77,10 @@ signals:
 
 private:
     void setTarget(const QString &target);
-    void loadPool(const QString &literal, bool fromChooser);
+    // Loads the pool of a file; an unreadable file is reported and an empty
+    // one offered for deletion. True when the chooser's first entry was
+    // loaded in its place.
+    bool loadPool(const QString &literal, bool fromChooser);
     void showCodeAfterRightKey();
     bool panelShown() const;
 

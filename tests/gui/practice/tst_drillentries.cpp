@@ -30,6 +30,8 @@ private slots:
     void emptyListNoLoadsTheFirst();
     void emptyFirstListNoStops();
     void emptyPool();
+    void lastPoolDeleted();
+    void unreadablePool();
     void emptyNumberFile();
     void emptyFolder();
     void speechFailureTicksOptionsOff();
@@ -176,6 +178,41 @@ void tst_DrillEntries::emptyPool()
     QCOMPARE(drill.panel->singleKey()->Combo2->currentText(), "一字");
     QCOMPARE(drill.panel->singleKey()->Label2->text(), "中");
     QCOMPARE(drill.settings.Cword, "一字.txt");
+}
+
+void tst_DrillEntries::lastPoolDeleted()
+{
+    Settings settings = drillSettings();
+    settings.Cword = QStringLiteral("三字.txt");
+    DrillHarness drill(settings);
+    drill.open(Id::Characters);
+    QCOMPARE(drill.panel->singleKey()->Label2->text(), "天");
+
+    QDir(drill.program.file(QStringLiteral("chinese/五笔/word"))).removeRecursively();
+    drill.program.write(QStringLiteral("chinese/五笔/word/空.txt"), QByteArray());
+    drill.prompter.answerNext(Prompter::Answer::Yes);
+    drill.open(Id::Characters);
+    QCOMPARE(drill.prompter.texts(), QStringList { noData });
+    QCOMPARE(drill.panel->singleKey()->Combo2->count(), 0);
+    QCOMPARE(drill.panel->singleKey()->Label2->text(), QString());
+}
+
+void tst_DrillEntries::unreadablePool()
+{
+    Settings settings = drillSettings();
+    settings.Cword = QStringLiteral("三字.txt");
+    DrillHarness drill(settings);
+    drill.open(Id::Characters);
+    // The pool goes away after the chooser listed it.
+    QVERIFY(QFile::remove(drill.program.file(QStringLiteral("chinese/五笔/word/一字.txt"))));
+    QComboBox *Combo2 = drill.panel->singleKey()->Combo2;
+    Combo2->setCurrentIndex(Combo2->findText(QStringLiteral("一字")));
+    emit Combo2->activated(Combo2->currentIndex());
+
+    QCOMPARE(drill.prompter.texts(), QStringList { "无法读取当前练习文件！" });
+    QCOMPARE(drill.panel->singleKey()->Label2->text(), QString());
+    drill.type(QStringLiteral("中"));
+    QCOMPARE(drill.counts(), (DrillCounts { 1, 0, 0 }));
 }
 
 void tst_DrillEntries::emptyNumberFile()
