@@ -80,7 +80,9 @@ void LoginWindow::buildLoginPanel()
 
     auto *form = new QFormLayout(m_Frame1);
     form->setContentsMargins(18, 16, 18, 16);
-    form->setVerticalSpacing(14);
+    form->setVerticalSpacing(18);
+    // The panel is as tall as the new-user panel; its two rows sit in the middle.
+    form->setFormAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form->addRow(buddyLabel(QStringLiteral("Label1"), QStringLiteral("用户名："), m_Combo1), m_Combo1);
     form->addRow(buddyLabel(QStringLiteral("Label2"), QStringLiteral("密  码："), m_Text1), m_Text1);
 }
