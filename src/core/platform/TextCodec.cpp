@@ -45,7 +45,7 @@ QStringList splitLines(QStringView text)
     return lines;
 }
 
-std::optional<QString> readFile(const QString &path, QString *error)
+std::optional<QByteArray> readBytes(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -53,13 +53,21 @@ std::optional<QString> readFile(const QString &path, QString *error)
             *error = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
-    return decode(bytes);
+    return bytes;
+}
+
+std::optional<QString> readFile(const QString &path, QString *error)
+{
+    const std::optional<QByteArray> bytes = readBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decode(*bytes);
 }
 
 std::optional<QStringList> readLines(const QString &path, QString *error)
@@ -72,8 +80,11 @@ std::optional<QStringList> readLines(const QString &path, QString *error)
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
+    // Flushed before commit: QSaveFile (Qt 6.4) commits a file whose buffered
+    // bytes did not all reach the disk, leaving it cut short on a full disk.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

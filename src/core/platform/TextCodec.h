@@ -16,7 +16,8 @@ namespace TextCodec {
 // Bytes to text; a byte sequence that is not GB18030 becomes U+FFFD.
 QString decode(QByteArrayView bytes);
 
-// Text to GBK; a character GBK cannot hold becomes "?".
+// Text to GBK; a character GBK cannot hold becomes "?", except invisible
+// format characters (soft hyphen, zero-width space), which are dropped.
 QByteArray encode(QStringView text);
 
 // The lines of a text whose lines end in CR LF or LF. A line end after the
@@ -27,6 +28,7 @@ QStringList splitLines(QStringView text);
 // read; writing replaces the file atomically, turns every LF that is not
 // already part of a CR LF into CR LF, and leaves the old file untouched when
 // anything fails. On failure *error (when given) says why.
+std::optional<QByteArray> readBytes(const QString &path, QString *error = nullptr);
 std::optional<QString> readFile(const QString &path, QString *error = nullptr);
 std::optional<QStringList> readLines(const QString &path, QString *error = nullptr);
 bool writeFile(const QString &path, QStringView text, QString *error = nullptr);

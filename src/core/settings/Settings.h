@@ -48,9 +48,9 @@ struct Settings
     QString Cword;           // Chinese character pool chosen last
     QString Phrase;          // Chinese phrase list chosen last
     QString Earticle;        // English article opened last from the menu
-    qint16 Eplace = 0;       // 1-based place in it where practice goes on
+    qint32 Eplace = 0;       // 1-based place in it where practice goes on (long articles pass 32767)
     QString Carticle;        // Chinese article opened last from the menu
-    qint16 Cplace = 0;       // 1-based place in it
+    qint32 Cplace = 0;       // 1-based place in it
 
     bool operator==(const Settings &) const = default;
 };

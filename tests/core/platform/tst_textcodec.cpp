@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/platform/TextCodec.h"
 
+#include "FileSizeLimit.h"
 #include "TestFolder.h"
 
+#include <QDir>
 #include <QTest>
 
 class tst_TextCodec : public QObject
@@ -20,6 +22,7 @@ private slots:
     void writeFileUsesGbkAndCrlf();
     void readMissingFileFails();
     void writeIntoMissingFolderFails();
+    void writeOnFullDiskKeepsOldFile();
 };
 
 void tst_TextCodec::decode_data()
@@ -53,6 +56,7 @@ void tst_TextCodec::encode_data()
     QTest::newRow("chinese") << QString("五笔") << QByteArray("\xce\xe5\xb1\xca");
     QTest::newRow("ideographic space") << QString("\u3000") << QByteArray("\xa1\xa1");
     QTest::newRow("outside gbk") << QString("a\U0001F600b") << QByteArray("a?b");
+    QTest::newRow("soft hyphen dropped") << QString("a\u00ADb") << QByteArray("ab");
 }
 
 void tst_TextCodec::encode()
@@ -105,6 +109,23 @@ void tst_TextCodec::writeIntoMissingFolderFails()
     QString error;
     QVERIFY(!TextCodec::writeFile(folder.file("none/out.txt"), QString("x"), &error));
     QVERIFY(!error.isEmpty());
+}
+
+void tst_TextCodec::writeOnFullDiskKeepsOldFile()
+{
+    TestFolder folder;
+    folder.write("out.txt", "old");
+    QString error;
+    bool written = true;
+    {
+        // Nothing is logged while the limit holds: the log may be a file.
+        FileSizeLimit fullDisk(10);
+        written = TextCodec::writeBytes(folder.file("out.txt"), QByteArray(100, 'x'), &error);
+    }
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(folder.read("out.txt"), QByteArray("old"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {"out.txt"});
 }
 
 QTEST_GUILESS_MAIN(tst_TextCodec)

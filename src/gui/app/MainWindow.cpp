@@ -1,0 +1,468 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "gui/app/MainWindow.h"
+
+#include "core/app/HelpPages.h"
+#include "core/app/MainMenus.h"
+#include "core/app/MakerLinks.h"
+#include "core/app/StartupMusic.h"
+#include "core/platform/Twips.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/UrlOpener.h"
+#include "core/settings/SettingsFile.h"
+#include "core/users/UserSession.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/AppPictures.h"
+#include "gui/app/CaptionBar.h"
+#include "gui/app/CaptionButton.h"
+#include "gui/app/DelayTimer.h"
+#include "gui/app/EditBoxHook.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/MainMenuBar.h"
+#include "gui/app/ToolBand.h"
+#include "gui/practice/PracticePanel.h"
+#include "gui/practice/StatisticsBar.h"
+#include "gui/practice/TextFocus.h"
+#include "widgets/KorvelButton.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+constexpr int windowWidthTwips = 8970;
+constexpr int windowHeightTwips = 7660;
+constexpr int panelWidthTwips = 8835;
+constexpr int rimWidth = 4;
+constexpr int panelGap = 1; // between the tool band and the panels
+const QColor windowColor(249, 247, 242); // the built-in window colour
+
+QFrame *emptyPanel(const QString &name, const QString &accessibleName, QWidget *parent)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setAccessibleName(accessibleName);
+    return panel;
+}
+
+} // namespace
+
+MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder, ShellServices services,
+                       QWidget *parent)
+    : QWidget(parent),
+      m_session(session),
+      m_programFolder(programFolder),
+      m_services(services),
+      m_pictures(WindowPictures::builtIn()),
+      m_viewButtons(ArticleViewButtons::forWindowSetting(session.settings.Window)),
+      m_captionBar(new CaptionBar(QStringLiteral("Qintara4.8"), this)),
+      m_menuBar(new MainMenuBar(this)),
+      m_toolBand(new ToolBand(this)),
+      m_Picture11(new QLabel(this)),
+      m_Frame9(new PracticePanel(session.settings, m_shell, this)),
+      m_Frame10(emptyPanel(QStringLiteral("Frame10"), QStringLiteral("成绩"), this)),
+      m_Frame11(emptyPanel(QStringLiteral("Frame11"), QStringLiteral("成绩分析图"), m_Frame10)),
+      m_Frame14(emptyPanel(QStringLiteral("Frame14"), QStringLiteral("打字游戏"), this)),
+      m_Image4(new QLabel(this)),
+      m_cklx(new QMenu(QStringLiteral("视图"), this)),
+      m_delay(new DelayTimer(this)),
+      m_hook(new EditBoxHook(this))
+{
+    setObjectName(QStringLiteral("mian"));
+    setWindowTitle(QStringLiteral("Qintara4.8"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    const int width = Twips::toPixels(windowWidthTwips);
+    const int height = Twips::toPixels(windowHeightTwips);
+    m_captionBar->setGeometry(0, 0, width, m_captionBar->height());
+    const int inner = width - 2 * rimWidth;
+    m_menuBar->setGeometry(rimWidth, m_captionBar->height(), inner, m_menuBar->height());
+    m_toolBand->setGeometry(rimWidth, m_menuBar->geometry().bottom() + 1, inner, m_toolBand->height());
+    const int panelTop = m_toolBand->geometry().bottom() + 1 + panelGap;
+    const QRect panelPlace(rimWidth, panelTop, Twips::toPixels(panelWidthTwips), height - rimWidth - panelTop);
+    for (QWidget *panel : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), m_Frame10, m_Frame14})
+        panel->setGeometry(panelPlace);
+    m_Frame11->setGeometry(m_Frame10->rect());
+    resize(width, height);
+
+    m_Picture11->setObjectName(QStringLiteral("Picture11"));
+    m_Picture11->setScaledContents(true);
+    m_Picture11->setPixmap(AppPictures::load(QStringLiteral("start")));
+    m_Picture11->setAccessibleName(QStringLiteral("欢迎使用 Qintara，请从菜单选择练习内容"));
+    showTopPanel(m_Picture11);
+
+    m_Image4->setObjectName(QStringLiteral("Image4"));
+    m_Image4->setPixmap(AppPictures::load(QStringLiteral("face")));
+    m_Image4->hide();
+
+    m_cklx->setObjectName(QStringLiteral("cklx"));
+    QAction *normalView = m_cklx->addAction(QStringLiteral("模拟键盘"), this, &MainWindow::mnuNormalView_Click);
+    normalView->setObjectName(QStringLiteral("mnuNormalView"));
+    m_cklx->addSeparator();
+    QAction *abreastView = m_cklx->addAction(QStringLiteral("交替排列"), this, &MainWindow::mnuAbreastView_Click);
+    abreastView->setObjectName(QStringLiteral("mnuAbreastView"));
+
+    connect(m_menuBar, &MainMenuBar::menuOpened, this, [this] { SetTextFocus(); });
+    connect(m_menuBar, &MainMenuBar::entryChosen, this, &MainWindow::SmartNetXpButtonm_Click);
+    connect(m_toolBand, &ToolBand::buttonClicked, this, &MainWindow::KorvelButton3_Click);
+    connect(m_toolBand, &ToolBand::bandPressed, this, &MainWindow::Conceal_Menu);
+    connect(m_captionBar, &CaptionBar::captionHovered, this, &MainWindow::Conceal_Menu);
+    connect(m_captionBar->closeButton(), &QAbstractButton::clicked, this, &MainWindow::Picture6_Click);
+    connect(m_captionBar->minimiseButton(), &QAbstractButton::clicked, this, &MainWindow::Picture7_Click);
+    connect(m_captionBar->aboutButton(), &QAbstractButton::clicked, this, &MainWindow::Picture8_Click);
+    connect(m_Frame9, &PracticePanel::countdownEnded, this, &MainWindow::openSaveDialog);
+
+    for (QWidget *quiet : {static_cast<QWidget *>(m_Frame9->Frame2()), static_cast<QWidget *>(m_Frame9->Frame3()),
+                           static_cast<QWidget *>(m_Frame9->Frame5()), m_Frame10, m_Frame11,
+                           static_cast<QWidget *>(m_Picture11)})
+        closeMenusOnClick(quiet);
+}
+
+MainWindow::~MainWindow() = default;
+
+QList<QRect> MainWindow::rimPlaces() const
+{
+    const int top = m_captionBar->height();
+    const int bottom = height() - rimWidth;
+    return {QRect(0, top, rimWidth, bottom - top), QRect(0, bottom, rimWidth, rimWidth),
+            QRect(rimWidth, bottom, width() - 2 * rimWidth, rimWidth),
+            QRect(width() - rimWidth, bottom, rimWidth, rimWidth),
+            QRect(width() - rimWidth, top, rimWidth, bottom - top)};
+}
+
+void MainWindow::load()
+{
+    // The drawn caption bar replaces the system's.
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    hookInputBoxes();
+    setFixedSize(Twips::toPixels(windowWidthTwips), Twips::toPixels(windowHeightTwips));
+    if (const QScreen *screen = this->screen()) {
+        QRect place = rect();
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
+    }
+    for (QWidget *panel : {static_cast<QWidget *>(m_Frame10), static_cast<QWidget *>(m_Frame9), m_Frame14})
+        panel->resize(Twips::toPixels(panelWidthTwips), panel->height());
+    m_shell.ready = false;
+
+    const Settings &settings = m_session.settings;
+    probeSpeechEngine();
+    m_shell.musicOn = settings.BackMusic == 1;
+    if (const auto music = StartupMusic::choose(settings.BackMusic, settings.BackMusicpath, m_programFolder))
+        playBackgroundMusic(*music);
+    else
+        stopBackgroundMusic();
+    applySkin();
+    m_viewButtons = ArticleViewButtons::forWindowSetting(settings.Window);
+    showViewButtons();
+    if (settings.EWordCue == 1)
+        loadMeaningList();
+    if (settings.CWordElect == 1)
+        loadCodeTable();
+    ArticleInUse &articles = m_Frame9->exercise().articles();
+    articles.currentEnglish = settings.Earticle;
+    articles.currentChinese = settings.Carticle;
+    m_shell.drillMode = QStringLiteral("en");
+    ArrangeMenus();
+    m_shell.ready = true;
+}
+
+void MainWindow::hookInputBoxes()
+{
+    // The article boxes offer the view menu on the right button; the drill
+    // boxes simply ignore it.
+    const auto viewMenu = [this](QWidget *, const QPoint &globalPosition) { popUpViewMenu(globalPosition); };
+    for (const QString &name : TextFocus::boxNames()) {
+        QWidget *box = findChild<QWidget *>(name);
+        const bool articleBox = name != u"Text1" && name != u"Text2";
+        m_hook->HookEditBox(box, articleBox ? EditBoxHook::RightButtonHandler(viewMenu)
+                                            : EditBoxHook::RightButtonHandler());
+    }
+}
+
+void MainWindow::unhookInputBoxes()
+{
+    for (const QString &name : TextFocus::boxNames())
+        m_hook->UnhookEditBox(findChild<QWidget *>(name));
+}
+
+void MainWindow::showTopPanel(QWidget *panel)
+{
+    for (QWidget *top : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), m_Frame10, m_Frame14})
+        top->setVisible(top == panel);
+}
+
+void MainWindow::showViewButtons()
+{
+    m_toolBand->button(ToolBand::NormalView)->setEnabled(m_viewButtons.normalEnabled());
+    m_toolBand->button(ToolBand::AbreastView)->setEnabled(m_viewButtons.abreastEnabled());
+}
+
+void MainWindow::Conceal_Menu()
+{
+    m_menuBar->Conceal_Menu();
+}
+
+void MainWindow::clack_menu(int menu)
+{
+    m_menuBar->clack_menu(menu);
+}
+
+void MainWindow::ArrangeMenus()
+{
+    m_menuBar->ArrangeMenus();
+}
+
+void MainWindow::closeMenusOnClick(QWidget *widget)
+{
+    widget->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        Conceal_Menu();
+    return false;
+}
+
+QWidget *MainWindow::SetTextFocus()
+{
+    return m_Frame9->SetTextFocus();
+}
+
+void MainWindow::Cleanup()
+{
+    m_Frame9->Cleanup();
+}
+
+void MainWindow::preliminary(const QString &language)
+{
+    m_Frame10->hide();
+    m_Frame9->preliminary(language);
+}
+
+void MainWindow::face_change()
+{
+    QLabel *spot = m_toolBand->faceSpot();
+    spot->setPixmap(m_Image4->pixmap());
+    Delay(2);
+    spot->clear();
+}
+
+void MainWindow::Delay(qint16 ticks)
+{
+    m_delay->Delay(ticks);
+}
+
+void MainWindow::SmartNetXpButtonm_Click(int menu, int entry)
+{
+    Conceal_Menu();
+    switch (menu) {
+    case MainMenus::System:
+        if (entry == MainMenus::UserManager)
+            showUserManager();
+        else if (entry == MainMenus::SettingsDialog)
+            showSettingsDialog();
+        break;
+    case MainMenus::Help:
+        switch (entry) {
+        case MainMenus::HelpTopics: openHelpPage(welcomeHelpPage()); break;
+        case MainMenus::OnlineUpdate: openWebPage(MakerLinks::downloadPage); break;
+        case MainMenus::Forum: openWebPage(MakerLinks::guestBookPage); break;
+        case MainMenus::HomePage: openWebPage(MakerLinks::homePage); break;
+        case MainMenus::About: showAbout(); break;
+        }
+        break;
+    default:
+        runPracticeEntry(menu, entry);
+        break;
+    }
+}
+
+void MainWindow::KorvelButton3_Click(int index)
+{
+    Conceal_Menu();
+    SetTextFocus();
+    switch (index) {
+    case ToolBand::RecentEnglish: SmartNetXpButtonm_Click(MainMenus::English, MainMenus::RecentArticle); break;
+    case ToolBand::RecentChinese: SmartNetXpButtonm_Click(MainMenus::Chinese, MainMenus::RecentArticle); break;
+    case ToolBand::Numbers: SmartNetXpButtonm_Click(MainMenus::Numbers, 1); break;
+    case ToolBand::Games: SmartNetXpButtonm_Click(MainMenus::Games, 1); break;
+    case ToolBand::Results: SmartNetXpButtonm_Click(MainMenus::Results, 1); break;
+    case ToolBand::SystemSettings: showSettingsDialog(); break;
+    case ToolBand::NormalView:
+        if (m_viewButtons.press(ArticleViewButtons::View::Normal, m_shell.currentModeName)) {
+            mnuNormalView_Click();
+            showViewButtons();
+        }
+        break;
+    case ToolBand::AbreastView:
+        if (m_viewButtons.press(ArticleViewButtons::View::Abreast, m_shell.currentModeName)) {
+            mnuAbreastView_Click();
+            showViewButtons();
+        }
+        break;
+    case ToolBand::Sound:
+        if (m_shell.musicOn)
+            stopBackgroundMusic();
+        else
+            resumeBackgroundMusic();
+        m_shell.musicOn = !m_shell.musicOn;
+        break;
+    case ToolBand::Help: openHelpPage(helpPageFor(m_shell.currentModeName)); break;
+    }
+}
+
+void MainWindow::openHelpPage(const QString &pageLiteral)
+{
+    const QString file = helpPagePath(m_programFolder, pageLiteral);
+    if (file.isEmpty() || !m_services.help.openPage(file))
+        m_services.prompter.inform(QStringLiteral("无法打开帮助文件！"), QStringLiteral("提示"), Prompter::Icon::Error);
+}
+
+void MainWindow::openWebPage(const QString &address)
+{
+    m_services.urlOpener.open(QUrl(address));
+}
+
+void MainWindow::showAbout()
+{
+    AboutBox about(m_services.urlOpener, this);
+    QRect place = about.rect();
+    place.moveCenter(geometry().center());
+    about.move(place.topLeft());
+    about.exec();
+}
+
+void MainWindow::Picture6_Click()
+{
+    close();
+}
+
+void MainWindow::Picture7_Click()
+{
+    m_captionBar->minimiseButton()->showNormalPicture();
+    showMinimized();
+}
+
+void MainWindow::Picture8_Click()
+{
+    showAbout();
+    m_captionBar->aboutButton()->showNormalPicture();
+}
+
+void MainWindow::popUpViewMenu(const QPoint &globalPosition)
+{
+    // Only the other view is offered.
+    const bool normalView = m_session.settings.Window == 0;
+    const QList<QAction *> actions = m_cklx->actions();
+    actions.first()->setEnabled(!normalView);
+    actions.last()->setEnabled(normalView);
+    m_cklx->popup(globalPosition);
+}
+
+void MainWindow::mnuNormalView_Click()
+{
+    switchArticleView(0);
+}
+
+void MainWindow::mnuAbreastView_Click()
+{
+    switchArticleView(1);
+}
+
+void MainWindow::switchArticleView(qint16 window)
+{
+    m_session.settings.Window = window;
+    Exercise &exercise = m_Frame9->exercise();
+    exercise.setEarlierCount(exercise.count(Exercise::Counter::Input));
+    // The running exercise keeps its language: a fresh random language test
+    // of mixed text could turn an English exercise Chinese half-way.
+    preliminary(m_shell.currentModeName == u"英文章练习" ? QStringLiteral("e") : QStringLiteral("c"));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        SetTextFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    const Prompter::Answer answer =
+        m_services.prompter.ask(QStringLiteral("确实想退出Qintara吗？"), QStringLiteral("Qintara"),
+                                Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    if (answer != Prompter::Answer::Yes) {
+        m_captionBar->closeButton()->showNormalPicture();
+        return;
+    }
+    hide();
+    m_services.help.closeAll();
+    // Ending the exercise stores the place reached in an article opened from
+    // the menu, which would otherwise be lost with a direct quit.
+    Cleanup();
+    saveSettings();
+    unhookInputBoxes();
+    event->accept();
+}
+
+void MainWindow::saveSettings()
+{
+    const QString file = ProgramFolder::resolve(m_session.userFolder, QStringLiteral("\\Deplog.ini"));
+    QString error;
+    if (!SaveSettings(m_session.settings, file, &error)) {
+        // The run's changes would be lost without a word.
+        m_services.prompter.inform(QStringLiteral("设置未能保存：") + error, QStringLiteral("提示"),
+                                   Prompter::Icon::Warning);
+    }
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), windowColor);
+    // The rims: left, bottom-left, bottom, bottom-right, right.
+    const QList<QPixmap> rims = {m_pictures.rimLeft, m_pictures.rimLeftBottom, m_pictures.rimBottom,
+                                 m_pictures.rimRightBottom, m_pictures.rimRight};
+    const QList<QRect> places = rimPlaces();
+    for (int i = 0; i < rims.size(); ++i)
+        painter.drawPixmap(places[i], rims[i]);
+}
+
+// Sets SpeechEngineReady; a failing probe is remembered there and never
+// reported. The speech engine arrives with the sounds.
+void MainWindow::probeSpeechEngine() {}
+
+// The background music player arrives with the music and its playlist.
+void MainWindow::playBackgroundMusic(const QString &) {}
+void MainWindow::resumeBackgroundMusic() {}
+void MainWindow::stopBackgroundMusic() {}
+
+// Reads "\skins\" + Skinpath + "\skin.ini" and applies it (SkinLoaded); the
+// built-in look stays when there is none. Skins arrive later.
+void MainWindow::applySkin() {}
+
+// The English meaning list for the word hints; it arrives with the hints.
+void MainWindow::loadMeaningList() {}
+
+// The Wubi code table of the input method InputMeans; it arrives with the code lookup.
+void MainWindow::loadCodeTable() {}
+
+// The user manager `user`, shown modally; it arrives with the accounts.
+void MainWindow::showUserManager() {}
+
+// The settings dialog `setting`, shown modally; it arrives with the settings dialog.
+void MainWindow::showSettingsDialog() {}
+
+// The save dialog `frmsavelog` of a finished exercise, shown modally; it
+// arrives with the result records.
+void MainWindow::openSaveDialog() {}
+
+// The entries of the English, Chinese, numbers, games and results menus
+// (drills, articles, games, result views) arrive with their parts.
+void MainWindow::runPracticeEntry(int, int) {}

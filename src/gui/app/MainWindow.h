@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include "core/app/ArticleViewButtons.h"
+#include "core/app/ShellState.h"
+#include "core/platform/ProgramFolder.h"
+#include "gui/app/ShellServices.h"
+#include "gui/app/WindowPictures.h"
+
+#include <QWidget>
+
+class CaptionBar;
+class DelayTimer;
+class EditBoxHook;
+class MainMenuBar;
+class PracticePanel;
+class QLabel;
+class QMenu;
+class ToolBand;
+struct UserSession;
+
+// The main window `mian`: a frameless window with a drawn caption bar, the
+// menu bar with its drop-down panels, the toolbar, and the top-level panels
+// of which one is shown at a time: the start picture `Picture11`, the
+// practice panel `Frame9`, the result panel `Frame10` (with the chart frame
+// `Frame11`) and the game panel `Frame14`. It routes the menus, the toolbar
+// and the caption buttons; the panels do the work.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    MainWindow(UserSession &session, const ProgramFolder &programFolder, ShellServices services,
+               QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The main-window load: window style, input-box hooks, size, speech,
+    // music, skin, article view buttons, word lists, current articles, drill
+    // mode, menu layout; the ready flag is set at its end.
+    void load();
+    bool isReady() const { return m_shell.ready; }
+
+    ShellState &shell() { return m_shell; }
+    UserSession &session() { return m_session; }
+    const ProgramFolder &programFolder() const { return m_programFolder; }
+    Prompter &prompter() { return m_services.prompter; }
+    // The caption and rim pictures every dialog copies when it opens.
+    WindowPictures windowPictures() const { return m_pictures; }
+
+    PracticePanel *Frame9() const { return m_Frame9; }
+    QWidget *Frame10() const { return m_Frame10; }
+    QWidget *Frame11() const { return m_Frame11; }
+    QWidget *Frame14() const { return m_Frame14; }
+    QLabel *Picture11() const { return m_Picture11; }
+    // Shows one of the top-level panels (or the start picture) and hides the others.
+    void showTopPanel(QWidget *panel);
+
+    MainMenuBar *menuBar() const { return m_menuBar; }
+    ToolBand *toolBand() const { return m_toolBand; }
+    CaptionBar *captionBar() const { return m_captionBar; }
+    QMenu *cklx() const { return m_cklx; }
+
+    void Conceal_Menu();
+    void clack_menu(int menu);
+    void ArrangeMenus();
+    // A mouse press on the widget closes an open menu.
+    void closeMenusOnClick(QWidget *widget);
+
+    QWidget *SetTextFocus();
+    void Cleanup();
+    // Sets up an article exercise in the view the Window setting chooses.
+    void preliminary(const QString &language);
+
+    // Shows the speaking face for a moment, letting other events run meanwhile.
+    void face_change();
+    void Delay(qint16 ticks);
+
+    // Handlers, named after the control and its event.
+    void SmartNetXpButtonm_Click(int menu, int entry);
+    void KorvelButton3_Click(int index);
+    void Picture6_Click();
+    void Picture7_Click();
+    void Picture8_Click();
+    void mnuNormalView_Click();  // "模拟键盘"
+    void mnuAbreastView_Click(); // "交替排列"
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<QRect> rimPlaces() const;
+    void hookInputBoxes();
+    void unhookInputBoxes();
+    void showViewButtons();
+    void openHelpPage(const QString &pageLiteral);
+    void openWebPage(const QString &address);
+    void showAbout();
+    void popUpViewMenu(const QPoint &globalPosition);
+    void switchArticleView(qint16 window);
+    void saveSettings();
+
+    // Load steps and entries of subsystems that arrive later; each is named
+    // after what it will do.
+    void probeSpeechEngine();
+    void playBackgroundMusic(const QString &file);
+    void resumeBackgroundMusic();
+    void stopBackgroundMusic();
+    void applySkin();
+    void loadMeaningList();
+    void loadCodeTable();
+    void showUserManager();
+    void showSettingsDialog();
+    void runPracticeEntry(int menu, int entry);
+    void openSaveDialog();
+
+    UserSession &m_session;
+    ProgramFolder m_programFolder;
+    ShellServices m_services;
+    ShellState m_shell;
+    WindowPictures m_pictures;
+    ArticleViewButtons m_viewButtons;
+
+    CaptionBar *m_captionBar;
+    MainMenuBar *m_menuBar;
+    ToolBand *m_toolBand;
+    QLabel *m_Picture11;         // start picture
+    PracticePanel *m_Frame9;     // practice panel
+    QWidget *m_Frame10;          // result panel
+    QWidget *m_Frame11;          // chart frame of the result panel
+    QWidget *m_Frame14;          // game panel
+    QLabel *m_Image4;            // the speaking face, kept hidden for face_change
+    QMenu *m_cklx;               // view menu of the article input boxes
+    DelayTimer *m_delay;         // tmrDelay and Delay
+    EditBoxHook *m_hook;         // right-button hook of the input boxes
+};

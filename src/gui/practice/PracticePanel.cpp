@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "gui/practice/PracticePanel.h"
+
+#include "core/app/ShellState.h"
+#include "core/platform/Twips.h"
+#include "core/settings/Settings.h"
+#include "gui/practice/StatisticsBar.h"
+#include "gui/practice/TextFocus.h"
+
+namespace {
+
+constexpr int panelWidth = 589;         // 8835 twips
+constexpr int statisticsWidth = 166;
+constexpr int viewWidth = panelWidth - statisticsWidth - 4;
+constexpr int drillHeightTwips = 3795;  // statistics bar beside the drills and the normal view
+constexpr int abreastHeightTwips = 6525; // beside the abreast view, over the keyboards
+constexpr int chooserHeight = 40;
+constexpr int keyboardGap = 4;
+
+} // namespace
+
+PracticePanel::PracticePanel(Settings &settings, ShellState &shell, QWidget *parent)
+    : QFrame(parent), m_settings(settings), m_shell(shell), m_Frame2(new StatisticsBar(this))
+{
+    setObjectName(QStringLiteral("Frame9"));
+    setAccessibleName(QStringLiteral("练习"));
+
+    const int drillHeight = Twips::toPixels(drillHeightTwips);
+    m_Frame3 = makeFrame(QStringLiteral("Frame3"), this, QRect(0, 0, viewWidth, drillHeight));
+    m_Frame4 = makeFrame(QStringLiteral("Frame4"), m_Frame3, QRect(0, 0, viewWidth, chooserHeight));
+    m_Frame6 = makeFrame(QStringLiteral("Frame6"), m_Frame3, QRect(0, 0, viewWidth, chooserHeight));
+    m_Frame5 = makeFrame(QStringLiteral("Frame5"), m_Frame3,
+                         QRect(0, chooserHeight + 4, viewWidth, drillHeight - chooserHeight - 4));
+    for (QFrame *chooser : {m_Frame4, m_Frame5, m_Frame6})
+        chooser->hide();
+    m_Frame7 = makeFrame(QStringLiteral("Frame7"), this, QRect(0, 0, viewWidth, drillHeight));
+    m_Frame7->hide();
+    m_Frame1 = makeFrame(QStringLiteral("Frame1"), this, QRect(0, drillHeight + keyboardGap, panelWidth, 0));
+    m_Frame15 = makeFrame(QStringLiteral("Frame15"), this, QRect(0, 0, viewWidth, 0));
+    m_Frame15->hide();
+    m_Frame2->setGeometry(panelWidth - statisticsWidth, 0, statisticsWidth, drillHeight);
+    m_Frame2->raise();
+
+    m_Timer2.setObjectName(QStringLiteral("Timer2"));
+    m_Timer2.setInterval(1000);
+    connect(&m_Timer2, &QTimer::timeout, &m_exercise, &Exercise::tick);
+    connect(&m_exercise, &Exercise::clockRunningChanged, this, [this](bool running) {
+        if (running)
+            m_Timer2.start();
+        else
+            m_Timer2.stop();
+    });
+    connect(&m_exercise, &Exercise::labelsChanged, this, [this] { m_Frame2->showLabels(m_exercise.labels()); });
+    connect(&m_exercise, &Exercise::countdownEnded, this, &PracticePanel::countdownEnded);
+    connect(m_Frame2, &StatisticsBar::startClicked, this, &PracticePanel::KorvelButton1_Click);
+    connect(m_Frame2, &StatisticsBar::pauseClicked, this, &PracticePanel::KorvelButton2_Click);
+    m_Frame2->showLabels(m_exercise.labels());
+}
+
+QFrame *PracticePanel::makeFrame(const QString &name, QWidget *parent, const QRect &geometry)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+void PracticePanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    // The keyboard area and the abreast view reach down to the panel's bottom.
+    m_Frame1->resize(m_Frame1->width(), std::max(0, height() - m_Frame1->y()));
+    m_Frame15->resize(m_Frame15->width(), height());
+}
+
+void PracticePanel::setStatisticsHeight(int twips)
+{
+    m_Frame2->resize(m_Frame2->width(), Twips::toPixels(twips));
+}
+
+void PracticePanel::Cleanup()
+{
+    m_exercise.Cleanup(m_settings);
+}
+
+void PracticePanel::preliminary(const QString &language)
+{
+    m_Frame3->hide();
+    m_Frame7->show();
+    if (m_settings.Window == 0)
+        openNormalView(language);
+    else
+        openAbreastView(language);
+}
+
+void PracticePanel::openNormalView(const QString &language)
+{
+    m_Frame15->hide();
+    setModeName(language);
+    showArticleKeyboard(language);
+    setArticleOptions(language);
+    fillArticleSource();
+    setStatisticsHeight(drillHeightTwips);
+    startNormalViewInput();
+}
+
+void PracticePanel::openAbreastView(const QString &language)
+{
+    m_Frame15->show();
+    m_Frame15->raise();
+    m_Frame2->raise();
+    setStatisticsHeight(abreastHeightTwips);
+    startAbreastViewLines();
+    setModeName(language);
+    setArticleOptions(language);
+}
+
+void PracticePanel::setModeName(const QString &language)
+{
+    m_shell.currentModeName = language == u"e" ? QStringLiteral("英文章练习") : QStringLiteral("中文章练习");
+}
+
+// The on-screen keyboard for English text and for input methods other than
+// Wubi, the Wubi radical keyboard otherwise; both keyboards come later.
+void PracticePanel::showArticleKeyboard(const QString &) {}
+
+// The two option boxes of the view get their captions and values from the
+// settings and run their click logic; the option boxes come later.
+void PracticePanel::setArticleOptions(const QString &) {}
+
+// The source box gets the practised text from the input count + 1 on, all in
+// black, with its first character selected; the source box comes later.
+void PracticePanel::fillArticleSource() {}
+
+// The input box of the normal view is emptied and takes the focus; it comes later.
+void PracticePanel::startNormalViewInput() {}
+
+// The active line becomes 1 and the source is cut into the eight line pairs
+// from where the normal view stood (page offset 0); the line pairs come later.
+void PracticePanel::startAbreastViewLines() {}
+
+QWidget *PracticePanel::SetTextFocus()
+{
+    return TextFocus::SetTextFocus(this);
+}
+
+void PracticePanel::KorvelButton1_Click()
+{
+    m_exercise.startClock();
+    SetTextFocus();
+}
+
+void PracticePanel::KorvelButton2_Click()
+{
+    m_exercise.stopClock();
+}

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include "core/practice/Exercise.h"
+
+#include <QFrame>
+#include <QTimer>
+
+class StatisticsBar;
+struct Settings;
+struct ShellState;
+
+// The practice panel `Frame9`: the statistics bar `Frame2` (right), the drill
+// area `Frame3` with the word line `Frame5`, the word-list chooser `Frame6`
+// and the letter/character chooser `Frame4`, the article views `Frame7`
+// (normal) and `Frame15` (abreast), and the keyboard area `Frame1` (bottom).
+// It owns the exercise with its clock `Timer2` and the operations every
+// practice mode shares: `Cleanup`, `preliminary` and `SetTextFocus`.
+class PracticePanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    PracticePanel(Settings &settings, ShellState &shell, QWidget *parent = nullptr);
+
+    Exercise &exercise() { return m_exercise; }
+    QTimer &Timer2() { return m_Timer2; }
+
+    StatisticsBar *Frame2() const { return m_Frame2; }
+    QFrame *Frame3() const { return m_Frame3; }
+    QFrame *Frame4() const { return m_Frame4; }
+    QFrame *Frame5() const { return m_Frame5; }
+    QFrame *Frame6() const { return m_Frame6; }
+    QFrame *Frame7() const { return m_Frame7; }
+    QFrame *Frame15() const { return m_Frame15; }
+    QFrame *Frame1() const { return m_Frame1; }
+
+    // The height of the statistics bar in twips: 3795 beside the drills and
+    // the normal view, 6525 beside the abreast view.
+    void setStatisticsHeight(int twips);
+
+    // Ends the running exercise and resets the statistics for a new one.
+    void Cleanup();
+    // Opens the article exercise in the view the Window setting chooses;
+    // language is "e" or "c". The practised text is already in place.
+    void preliminary(const QString &language);
+    // Gives the focus to the input box of the visible view; returns it, or
+    // nullptr when no box could take it.
+    QWidget *SetTextFocus();
+
+    void KorvelButton1_Click(); // start
+    void KorvelButton2_Click(); // pause
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+signals:
+    // A countdown ran out: the save dialog is to open.
+    void countdownEnded();
+
+private:
+    QFrame *makeFrame(const QString &name, QWidget *parent, const QRect &geometry);
+    void openNormalView(const QString &language);
+    void openAbreastView(const QString &language);
+    void setModeName(const QString &language);
+
+    // Steps of the article views that belong to article practice, the option
+    // boxes and the keyboards; they arrive with those views.
+    void showArticleKeyboard(const QString &language);
+    void setArticleOptions(const QString &language);
+    void fillArticleSource();
+    void startNormalViewInput();
+    void startAbreastViewLines();
+
+    Settings &m_settings;
+    ShellState &m_shell;
+    Exercise m_exercise;
+    QTimer m_Timer2;             // exercise clock, 1000 ms
+    StatisticsBar *m_Frame2;     // statistics bar
+    QFrame *m_Frame3;            // drill area
+    QFrame *m_Frame4;            // letter and character chooser
+    QFrame *m_Frame5;            // word line
+    QFrame *m_Frame6;            // word-list chooser
+    QFrame *m_Frame7;            // normal article view
+    QFrame *m_Frame15;           // abreast article view
+    QFrame *m_Frame1;            // keyboard area
+};

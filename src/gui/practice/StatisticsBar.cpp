@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "gui/practice/StatisticsBar.h"
+
+#include "core/practice/ExerciseLabels.h"
+#include "gui/app/AppPictures.h"
+#include "widgets/KorvelButton.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor cardColor(Qt::white);
+const QColor cardBorder(0xc9, 0xd5, 0xe3);
+const QColor captionColor(0x5c, 0x6f, 0x84);
+const QColor valueColor(Qt::black); // the six statistics labels are black in every look
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+KorvelButton *controlButton(const QString &name, const QString &caption, const QString &picture,
+                            QWidget *parent)
+{
+    auto *button = new KorvelButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolTip(caption);
+    button->setPicture(AppPictures::load(picture));
+    button->setPictureSize({16, 16});
+    button->setXPStyle(true);
+    button->setToolBar(false);
+    button->setBackColor(QColor(0xf7, 0xf9, 0xfc));
+    button->setOuterBorderColor(QColor(0x9f, 0xb3, 0xc8));
+    button->setFixedHeight(30);
+    return button;
+}
+
+} // namespace
+
+StatisticsBar::StatisticsBar(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Frame2"));
+    setAccessibleName(QStringLiteral("练习统计"));
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 12, 12, 10);
+    column->setSpacing(10);
+
+    auto *figures = new QGridLayout;
+    figures->setHorizontalSpacing(4);
+    figures->setVerticalSpacing(8);
+    column->addLayout(figures);
+
+    m_Label5 = new QLabel(QStringLiteral("练习时间："), this);
+    m_Label5->setObjectName(QStringLiteral("Label5"));
+    m_Lab_time = addFigure(figures, QStringLiteral("Lab_time"), m_Label5, QStringLiteral("00:00:00"));
+    m_Lab_zishu = addFigure(figures, QStringLiteral("Lab_zishu"),
+                            captionLabel(QStringLiteral("Label6"), QStringLiteral("输入字数：")), QStringLiteral("0"));
+    m_Lab_zhenquizishu = addFigure(figures, QStringLiteral("Lab_zhenquizishu"),
+                                   captionLabel(QStringLiteral("Label7"), QStringLiteral("正确字数：")),
+                                   QStringLiteral("0"));
+    m_Lab_chuowuzishu = addFigure(figures, QStringLiteral("Lab_chuowuzishu"),
+                                  captionLabel(QStringLiteral("Label8"), QStringLiteral("错误字数：")),
+                                  QStringLiteral("0"));
+    m_Lab_zhengquilluei = addFigure(figures, QStringLiteral("Lab_zhengquilluei"),
+                                    captionLabel(QStringLiteral("Label9"), QStringLiteral("正确率：")),
+                                    QStringLiteral("0"));
+    m_Lab_zimefen = addFigure(figures, QStringLiteral("Lab_zimefen"),
+                              captionLabel(QStringLiteral("Label10"), QStringLiteral("字/分：")), QStringLiteral("0"));
+
+    auto *group = new QGroupBox(QStringLiteral("控制"), this);
+    group->setObjectName(QStringLiteral("Frame8"));
+    auto *buttons = new QHBoxLayout(group);
+    buttons->setContentsMargins(6, 4, 6, 6);
+    buttons->setSpacing(6);
+    m_KorvelButton1 = controlButton(QStringLiteral("KorvelButton1"), QStringLiteral("开始"),
+                                    QStringLiteral("start_button"), group);
+    m_KorvelButton2 = controlButton(QStringLiteral("KorvelButton2"), QStringLiteral("暂停"),
+                                    QStringLiteral("pause_button"), group);
+    buttons->addWidget(m_KorvelButton1);
+    buttons->addWidget(m_KorvelButton2);
+    column->addWidget(group);
+    column->addStretch(1);
+
+    connect(m_KorvelButton1, &QAbstractButton::clicked, this, &StatisticsBar::startClicked);
+    connect(m_KorvelButton2, &QAbstractButton::clicked, this, &StatisticsBar::pauseClicked);
+}
+
+QLabel *StatisticsBar::captionLabel(const QString &name, const QString &caption)
+{
+    auto *label = new QLabel(caption, this);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel *StatisticsBar::addFigure(QGridLayout *figures, const QString &valueName, QLabel *caption,
+                                 const QString &initial)
+{
+    setTextColor(caption, captionColor);
+    auto *value = new QLabel(initial, this);
+    value->setObjectName(valueName);
+    QFont font = value->font();
+    font.setPointSize(11);
+    font.setBold(true);
+    value->setFont(font);
+    setTextColor(value, valueColor);
+    // A screen reader reads the value as the label's name; the caption says what it is.
+    value->setAccessibleDescription(caption->text());
+    caption->setBuddy(value);
+    const int row = figures->count() / 2; // two widgets a row
+    figures->addWidget(caption, row, 0);
+    figures->addWidget(value, row, 1, Qt::AlignRight);
+    return value;
+}
+
+void StatisticsBar::showLabels(const ExerciseLabels &labels)
+{
+    m_Label5->setText(labels.Label5);
+    m_Lab_time->setAccessibleDescription(labels.Label5);
+    m_Lab_time->setText(labels.Lab_time);
+    m_Lab_zishu->setText(labels.Lab_zishu);
+    m_Lab_zhenquizishu->setText(labels.Lab_zhenquizishu);
+    m_Lab_chuowuzishu->setText(labels.Lab_chuowuzishu);
+    m_Lab_zhengquilluei->setText(labels.Lab_zhengquilluei);
+    m_Lab_zimefen->setText(labels.Lab_zimefen);
+}
+
+void StatisticsBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath card;
+    card.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    painter.fillPath(card, cardColor);
+    painter.setPen(cardBorder);
+    painter.drawPath(card);
+}

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include <QFrame>
+
+class KorvelButton;
+class QGridLayout;
+class QLabel;
+struct ExerciseLabels;
+
+// The statistics bar `Frame2` of the practice panel: the clock and the five
+// figures of the exercise, each a value label beside its caption, and the
+// group "控制" with the start button `KorvelButton1` and the pause button
+// `KorvelButton2`. Its lower part holds the hints of the abreast view.
+class StatisticsBar : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit StatisticsBar(QWidget *parent = nullptr);
+
+    // Shows the texts of the exercise; each value label keeps its caption as
+    // its accessible description.
+    void showLabels(const ExerciseLabels &labels);
+
+    KorvelButton *startButton() const { return m_KorvelButton1; }
+    KorvelButton *pauseButton() const { return m_KorvelButton2; }
+
+signals:
+    void startClicked();
+    void pauseClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLabel *captionLabel(const QString &name, const QString &caption);
+    QLabel *addFigure(QGridLayout *figures, const QString &valueName, QLabel *caption, const QString &initial);
+
+    QLabel *m_Label5;            // caption of the clock, "练习时间：" or "练习时间：(剩时)"
+    QLabel *m_Lab_time;          // exercise clock
+    QLabel *m_Lab_zishu;         // input count
+    QLabel *m_Lab_zhenquizishu;  // correct count
+    QLabel *m_Lab_chuowuzishu;   // wrong count
+    QLabel *m_Lab_zhengquilluei; // accuracy
+    QLabel *m_Lab_zimefen;       // speed
+    KorvelButton *m_KorvelButton1; // start
+    KorvelButton *m_KorvelButton2; // pause
+};

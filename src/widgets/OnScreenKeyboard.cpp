@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "widgets/OnScreenKeyboard.h"
+
+#include "core/keyboard/PcKeyboardLayout.h"
+#include "widgets/KeyboardPicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+const QColor Background(0x1f, 0x23, 0x29);
+const QColor DarkKey(0x3a, 0x40, 0x49);
+const QColor LightInk(0xf4, 0xf6, 0xf8);
+const QColor DarkInk(0x1d, 0x20, 0x24);
+
+} // namespace
+
+OnScreenKeyboard::OnScreenKeyboard(QWidget *parent)
+    : QWidget(parent)
+{
+    setFixedSize(PcKeyboardLayout::size());
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QStringLiteral("模拟键盘"));
+    setAccessibleDescription(m_marker.description());
+}
+
+void OnScreenKeyboard::xzjp(const QString &text)
+{
+    const KeyCap *previous = m_marker.markedKey();
+    if (m_marker.mark(text))
+        showMarkChange(previous);
+}
+
+void OnScreenKeyboard::conceal()
+{
+    const KeyCap *previous = m_marker.markedKey();
+    if (m_marker.conceal())
+        showMarkChange(previous);
+}
+
+void OnScreenKeyboard::showMarkChange(const KeyCap *previous)
+{
+    if (previous)
+        update(previous->rect);
+    if (const KeyCap *key = m_marker.markedKey())
+        update(key->rect);
+    setAccessibleDescription(m_marker.description());
+}
+
+QSize OnScreenKeyboard::sizeHint() const
+{
+    return PcKeyboardLayout::size();
+}
+
+QPixmap OnScreenKeyboard::keyboardPicture(qreal devicePixelRatio)
+{
+    return KeyboardPicture::render(PcKeyboardLayout::size(), devicePixelRatio, Background,
+                                   PcKeyboardLayout::keys(), [](const KeyCap &) {
+                                       return KeyboardPicture::Look{DarkKey, LightInk};
+                                   });
+}
+
+QPixmap OnScreenKeyboard::highlightPicture(qreal devicePixelRatio)
+{
+    return KeyboardPicture::render(PcKeyboardLayout::size(), devicePixelRatio, Background,
+                                   PcKeyboardLayout::keys(), [](const KeyCap &key) {
+                                       return KeyboardPicture::Look{fingerColour(key.finger), DarkInk};
+                                   });
+}
+
+void OnScreenKeyboard::paintEvent(QPaintEvent *)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_keyboardPicture.isNull() || m_keyboardPicture.devicePixelRatio() != ratio) {
+        m_keyboardPicture = keyboardPicture(ratio);
+        m_highlightPicture = highlightPicture(ratio);
+    }
+
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_keyboardPicture);
+    // The marker covers exactly the marked key's cell: rows are 35 pixels
+    // apart, so the mark lines up with its key on every row.
+    if (const KeyCap *key = m_marker.markedKey()) {
+        painter.setClipRect(key->rect);
+        painter.drawPixmap(0, 0, m_highlightPicture);
+    }
+}
+
+void OnScreenKeyboard::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    QWidget::mousePressEvent(event);
+}
+
+void OnScreenKeyboard::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && m_pressed) {
+        m_pressed = false;
+        if (rect().contains(event->position().toPoint()))
+            emit clicked();
+    }
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include "core/keyboard/KeyMarker.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// LUMOJP: a picture of a PC keyboard (dark keys, white labels) that marks the
+// key to press next in the colour of the finger that types it. Shifted
+// characters mark the key that carries them; Shift itself is never marked.
+// Clicking it raises clicked(), which the main window uses to swap it for the
+// Wubi key map. It takes no focus, so typing stays in the practice box.
+class OnScreenKeyboard : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OnScreenKeyboard(QWidget *parent = nullptr);
+
+    // Marks the key of text, the next character to type. A text without a key
+    // (a Chinese character, a tab, more than one character) keeps the mark.
+    void xzjp(const QString &text);
+
+    // Hides the mark until the next key is marked.
+    void conceal();
+
+    QSize sizeHint() const override;
+
+    // The pictures the control is painted from: the keyboard, and the same
+    // keyboard with every key in its finger colour, whose marked key is laid
+    // over the first.
+    static QPixmap keyboardPicture(qreal devicePixelRatio);
+    static QPixmap highlightPicture(qreal devicePixelRatio);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void showMarkChange(const KeyCap *previous);
+
+    KeyMarker m_marker;
+    bool m_pressed = false;
+    // Cached for the device pixel ratio last painted at.
+    QPixmap m_keyboardPicture;
+    QPixmap m_highlightPicture;
+};
