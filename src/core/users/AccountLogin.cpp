@@ -29,7 +29,6 @@ AccountLogin AccountLogin::logIn(const AccountsFolder &accounts, const QString &
         return login;
     }
     login.result = Result::LoggedIn;
-    login.userFolder = *folder;
-    login.settings = *settings;
+    login.session = {*folder, *settings};
     return login;
 }

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include "core/settings/Settings.h"
 #include "core/users/AccountsFolder.h"
+#include "core/users/UserSession.h"
 
 #include <QString>
 
@@ -18,8 +18,7 @@ struct AccountLogin
     };
 
     Result result = Result::WrongPassword;
-    QString userFolder;  // set when logged in
-    Settings settings;   // set when logged in
+    UserSession session; // set when logged in
 
     // Checks the typed password of the named account and loads its settings.
     // The password is checked first, so a missing file (whose entry reads as

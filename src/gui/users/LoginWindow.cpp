@@ -7,6 +7,7 @@
 #include "core/users/AccountCreation.h"
 #include "core/users/AccountLogin.h"
 #include "core/users/AccountsFolder.h"
+#include "gui/app/WindowPictures.h"
 #include "gui/users/DialogButton.h"
 #include "gui/users/PasswordBox.h"
 #include "gui/users/SingleInstance.h"
@@ -44,7 +45,8 @@ LoginWindow::LoginWindow(const ProgramFolder &program, Prompter &prompter, QWidg
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("enter"));
-    auto *rim = new WindowRim(QStringLiteral("Qintara4.8 用户登录"), this);
+    // The main window is not there yet, so the built-in pictures dress it.
+    auto *rim = new WindowRim(QStringLiteral("Qintara4.8 用户登录"), WindowPictures::builtIn(), this);
     connect(rim->titleStrip(), &TitleStrip::closeClicked, this, &QWidget::close);
 
     buildLoginPanel();
@@ -192,10 +194,10 @@ void LoginWindow::logIn()
     case AccountLogin::Result::LoggedIn:
         break;
     }
-    Settings settings = login.settings;
+    UserSession session = login.session;
     // The check has told the user why when it ends the program.
-    if (CheckSettings(settings, m_program, m_prompter) == SettingsCheck::Continue)
-        emit loggedIn(login.userFolder, settings);
+    if (CheckSettings(session.settings, m_program, m_prompter) == SettingsCheck::Continue)
+        emit loggedIn(session);
     close();
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/platform/ProgramFolder.h"
-#include "core/settings/Settings.h"
+#include "core/users/UserSession.h"
 
 #include <QWidget>
 
@@ -40,7 +40,7 @@ public:
 signals:
     // A user logged in: the user folder and the checked settings. The window
     // closes right after; a receiver should have the next window up by then.
-    void loggedIn(const QString &userFolder, const Settings &settings);
+    void loggedIn(const UserSession &session);
 
 private:
     void buildLoginPanel();

@@ -31,14 +31,15 @@ void addRow(QFormLayout *form, const QString &labelName, const QString &text, QW
 } // namespace
 
 PasswordDialog::PasswordDialog(const QString &userName, const QString &userFolder,
-                               Prompter &prompter, QWidget *parent)
+                               Prompter &prompter, const WindowPictures &pictures,
+                               QWidget *parent)
     : QDialog(parent)
     , m_userFolder(userFolder)
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("FrmUserSetup"));
     setModal(true);
-    auto *rim = new WindowRim(QStringLiteral("修改密码"), this);
+    auto *rim = new WindowRim(QStringLiteral("修改密码"), pictures, this);
     connect(rim->titleStrip(), &TitleStrip::closeClicked, this, &QDialog::reject);
 
     m_Frame1 = new QGroupBox(QStringLiteral("更改用户") + userName + QStringLiteral("密码"));

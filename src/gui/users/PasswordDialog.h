@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+struct WindowPictures;
+
 class KorvelButton;
 class PasswordBox;
 class Prompter;
@@ -17,8 +19,9 @@ class PasswordDialog : public QDialog
     Q_OBJECT
 
 public:
+    // pictures: the main window's title and rim pictures, which it wears too.
     PasswordDialog(const QString &userName, const QString &userFolder, Prompter &prompter,
-                   QWidget *parent = nullptr);
+                   const WindowPictures &pictures, QWidget *parent = nullptr);
 
 private:
     void KorvelButton1_Click();

@@ -30,15 +30,17 @@ bool sameFolder(const QString &a, const QString &b)
 } // namespace
 
 UserManagerDialog::UserManagerDialog(const ProgramFolder &program, const QString &loggedInFolder,
-                                     Prompter &prompter, QWidget *parent)
+                                     Prompter &prompter, const WindowPictures &pictures,
+                                     QWidget *parent)
     : QDialog(parent)
     , m_program(program)
     , m_loggedInFolder(loggedInFolder)
     , m_prompter(prompter)
+    , m_pictures(pictures)
 {
     setObjectName(QStringLiteral("user"));
     setModal(true);
-    auto *rim = new WindowRim(QStringLiteral("用户管理"), this);
+    auto *rim = new WindowRim(QStringLiteral("用户管理"), m_pictures, this);
     connect(rim->titleStrip(), &TitleStrip::closeClicked, this, &QDialog::reject);
 
     m_List1 = new QListWidget;
@@ -120,6 +122,6 @@ void UserManagerDialog::KorvelButton2_Click()
     const std::optional<QString> folder = AccountsFolder(m_program).userFolder(name);
     if (name.isEmpty() || !folder)
         return;
-    PasswordDialog dialog(name, *folder, m_prompter, this);
+    PasswordDialog dialog(name, *folder, m_prompter, m_pictures, this);
     dialog.exec();
 }

@@ -77,7 +77,7 @@ void tst_AccountLogin::logIn()
 
     const AccountLogin login = AccountLogin::logIn(*m_accounts, name, typed);
     QCOMPARE(login.result, expected);
-    QCOMPARE(login.userFolder, folder.isEmpty() ? QString() : m_folder->file(folder));
+    QCOMPARE(login.session.userFolder, folder.isEmpty() ? QString() : m_folder->file(folder));
 }
 
 void tst_AccountLogin::legacyAccountIsUpgraded()
@@ -98,8 +98,8 @@ void tst_AccountLogin::legacyUpgradeKeepsTheRestOfTheFile()
     const QByteArray before = m_folder->read("user/老王/Deplog.ini");
     const AccountLogin login = AccountLogin::logIn(*m_accounts, "老王", "abc");
     QCOMPARE(login.result, Result::LoggedIn);
-    QCOMPARE(login.settings.Voice, QStringLiteral("男声"));
-    QCOMPARE(login.settings.ReciteKey, qint16(116));
+    QCOMPARE(login.session.settings.Voice, QStringLiteral("男声"));
+    QCOMPARE(login.session.settings.ReciteKey, qint16(116));
 
     // Only the password line changed; every other line keeps its bytes.
     QList<QByteArray> oldLines = before.split('\n');
@@ -114,7 +114,7 @@ void tst_AccountLogin::passwordOnlyAccountGetsRepairedSettings()
 {
     const AccountLogin login = AccountLogin::logIn(*m_accounts, "小李", "密码123");
     QCOMPARE(login.result, Result::LoggedIn);
-    Settings settings = login.settings;
+    Settings settings = login.session.settings;
     ScriptedPrompter prompter;
     QCOMPARE(CheckSettings(settings, ProgramFolder(m_folder->path()), prompter), SettingsCheck::Continue);
     QVERIFY(prompter.asked().isEmpty());

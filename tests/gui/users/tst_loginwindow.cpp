@@ -5,6 +5,7 @@
 #include "core/users/PasswordHash.h"
 #include "core/users/StoredPassword.h"
 #include "gui/users/SingleInstance.h"
+#include "gui/app/CaptionButton.h"
 #include "widgets/KorvelButton.h"
 
 #include "ScriptedPrompter.h"
@@ -18,7 +19,6 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
-#include <QToolButton>
 
 #include <algorithm>
 #include <memory>
@@ -97,9 +97,9 @@ void tst_LoginWindow::start()
 {
     m_window = std::make_unique<LoginWindow>(ProgramFolder(m_folder->path()), *m_prompter);
     connect(m_window.get(), &LoginWindow::loggedIn, this,
-            [this](const QString &userFolder, const Settings &settings) {
-                m_loggedInFolder = userFolder;
-                m_settings = settings;
+            [this](const UserSession &session) {
+                m_loggedInFolder = session.userFolder;
+                m_settings = session.settings;
             });
     QVERIFY(m_window->start(*m_instance));
 }
@@ -214,7 +214,7 @@ void tst_LoginWindow::secondButtonSwitchesPanels()
 void tst_LoginWindow::closePictureEndsWithoutLogin()
 {
     start();
-    QTest::mouseClick(child<QToolButton>("Picture1"), Qt::LeftButton);
+    QTest::mouseClick(child<CaptionButton>("Picture1"), Qt::LeftButton);
     QVERIFY(!m_window->isVisible());
     QVERIFY(!m_loggedInFolder);
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/users/PasswordDialog.h"
 
+#include "gui/app/WindowPictures.h"
 #include "gui/users/LoginWindow.h"
 #include "gui/users/SingleInstance.h"
 #include "widgets/KorvelButton.h"
@@ -48,7 +49,8 @@ void tst_PasswordDialog::init()
 
 void tst_PasswordDialog::open(const QString &user)
 {
-    m_dialog = std::make_unique<PasswordDialog>(user, m_folder->file("user/" + user), *m_prompter);
+    m_dialog = std::make_unique<PasswordDialog>(user, m_folder->file("user/" + user), *m_prompter,
+                                                WindowPictures::builtIn());
     m_dialog->show();
 }
 

@@ -57,7 +57,8 @@ void tst_UserManagerDialog::open()
 {
     // Logged in as anna.
     m_dialog = std::make_unique<UserManagerDialog>(ProgramFolder(m_folder->path()),
-                                                   m_folder->file("user/anna"), *m_prompter);
+                                                   m_folder->file("user/anna"), *m_prompter,
+                                                   WindowPictures::builtIn());
     m_dialog->show();
 }
 
