@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -124,6 +125,11 @@ bool LoginWindow::start(SingleInstance &instance)
         m_Frame2->show();
         m_KorvelButton2->setText(cancelCaption);
     }
+    if (const QScreen *screen = this->screen()) {
+        QRect place = rect();
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
+    }
     show();
     activateWindow();
     (m_Frame2->isVisible() ? static_cast<QWidget *>(m_Text2) : m_Text1)->setFocus();
@@ -196,9 +202,14 @@ void LoginWindow::logIn()
     }
     UserSession session = login.session;
     // The check has told the user why when it ends the program.
-    if (CheckSettings(session.settings, m_program, m_prompter) == SettingsCheck::Continue)
-        emit loggedIn(session);
-    close();
+    if (CheckSettings(session.settings, m_program, m_prompter) == SettingsCheck::EndProgram) {
+        close();
+        return;
+    }
+    emit loggedIn(session);
+    // Only hidden: closing the last ordinary window would end the program
+    // while the splash (no ordinary window) is still loading the main window.
+    hide();
 }
 
 void LoginWindow::createAccount()

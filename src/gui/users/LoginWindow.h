@@ -39,7 +39,7 @@ public:
 
 signals:
     // A user logged in: the user folder and the checked settings. The window
-    // closes right after; a receiver should have the next window up by then.
+    // hides right after; the receiver puts up the next window.
     void loggedIn(const UserSession &session);
 
 private:

@@ -31,6 +31,20 @@ namespace {
 const QString newUserCaption = QStringLiteral(" 新建用户　　　 ");
 const QString cancelCaption = QStringLiteral(" 取   消   ");
 
+// Counts the close events of a window: closing a program's last ordinary
+// window ends the program, hiding it does not.
+struct CloseCounter : QObject
+{
+    explicit CloseCounter(QWidget *window) { window->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
 } // namespace
 
 class tst_LoginWindow : public QObject
@@ -214,9 +228,11 @@ void tst_LoginWindow::secondButtonSwitchesPanels()
 void tst_LoginWindow::closePictureEndsWithoutLogin()
 {
     start();
+    CloseCounter closes(m_window.get());
     QTest::mouseClick(child<CaptionButton>("Picture1"), Qt::LeftButton);
     QVERIFY(!m_window->isVisible());
     QVERIFY(!m_loggedInFolder);
+    QCOMPARE(closes.count, 1);
 }
 
 void tst_LoginWindow::enterInThePasswordBoxLogsIn_data()
@@ -239,8 +255,12 @@ void tst_LoginWindow::enterInThePasswordBoxLogsIn()
     start();
     child<QComboBox>("Combo1")->setCurrentText(user);
     type("Text1", password);
+    // The splash that takes over is no ordinary window: closing the login
+    // window, the last ordinary one, would end the program.
+    CloseCounter closes(m_window.get());
     QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Return);
 
+    QCOMPARE(closes.count, 0);
     QVERIFY(m_prompter->asked().isEmpty());
     QCOMPARE(m_loggedInFolder.value_or(QString()), m_folder->file("user/" + user));
     QCOMPARE(int(m_settings.ReciteKey), reciteKey);
