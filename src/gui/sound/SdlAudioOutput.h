@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include "core/sound/SoundOutput.h"
+
+#include <QHash>
+#include <QString>
+
+#include <mutex>
+
+struct Mix_Chunk;
+
+// The program's one sound device, opened through SDL2_mixer when this object
+// is made and closed when it goes. Effects play on one mixer channel and
+// speech on another; the background music can use the mixer's music stream
+// of the same device. Sounds are read once and kept, and the device runs with
+// a small buffer, so a key sound starts within a few milliseconds of play().
+// Without a usable device every call is silent and returns at once.
+// Create one per program; call it from the thread that made it, except
+// playSpeech(), which any thread may call.
+class SdlAudioOutput : public SoundOutput
+{
+public:
+    SdlAudioOutput();
+    ~SdlAudioOutput() override;
+    SdlAudioOutput(const SdlAudioOutput &) = delete;
+    SdlAudioOutput &operator=(const SdlAudioOutput &) = delete;
+
+    // Whether a sound device is open.
+    bool isOpen() const { return m_open; }
+
+    void preload(const QString &path) override;
+    bool play(const QString &path) override;
+    bool playToEnd(const QString &path) override;
+    void playDefaultSound() override;
+    void playSpeech(const QByteArray &wave) override;
+    int deviceCount() const override;
+
+private:
+    // The kept chunk of a sound file, read on first use; null when the file
+    // cannot be read as a sound.
+    Mix_Chunk *chunk(const QString &path);
+
+    bool m_open = false;
+    QHash<QString, Mix_Chunk *> m_chunks;
+    Mix_Chunk *m_defaultSound = nullptr;
+    std::mutex m_speechGuard;
+    Mix_Chunk *m_speech = nullptr; // guarded by m_speechGuard
+};

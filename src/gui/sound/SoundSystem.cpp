@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "gui/sound/SoundSystem.h"
+
+SoundSystem::SoundSystem(const ProgramFolder &folder)
+    : m_speechEngine(m_output)
+    , m_effects(folder, m_output)
+{
+}

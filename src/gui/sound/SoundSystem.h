@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include "core/sound/SoundEffects.h"
+#include "gui/sound/EspeakSpeechEngine.h"
+#include "gui/sound/SdlAudioOutput.h"
+
+class ProgramFolder;
+
+// The program's sound side, made once by the application and handed to
+// whoever plays sounds: the sound device (shared with the background music),
+// the speech engine that plays through it, and the key and game sounds of the
+// program folder. Members go in reverse order, so the engine stops before
+// the device closes.
+class SoundSystem
+{
+public:
+    explicit SoundSystem(const ProgramFolder &folder);
+
+    SdlAudioOutput &output() { return m_output; }
+    SpeechEngine &speechEngine() { return m_speechEngine; }
+    SoundEffects &effects() { return m_effects; }
+
+private:
+    SdlAudioOutput m_output;
+    EspeakSpeechEngine m_speechEngine;
+    SoundEffects m_effects;
+};
