@@ -6,11 +6,13 @@
 #include "core/users/StoredPassword.h"
 #include "gui/users/SingleInstance.h"
 #include "gui/app/CaptionButton.h"
+#include "gui/app/WindowAccessibility.h"
 #include "widgets/KorvelButton.h"
 
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -94,6 +96,7 @@ private:
 
 void tst_LoginWindow::init()
 {
+    registerWindowAccessibility();
     m_folder = std::make_unique<TestFolder>();
     m_folder->copyFixture("users/accounts");
     m_instance = std::make_unique<SingleInstance>(m_folder->path());
@@ -163,6 +166,10 @@ void tst_LoginWindow::opensOnTheLoginPanel()
     start();
     QCOMPARE(m_window->objectName(), QStringLiteral("enter"));
     QVERIFY(!m_window->windowTitle().isEmpty());
+    // Frameless, it still reaches screen readers as a window with its title.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_window.get());
+    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->text(QAccessible::Name), m_window->windowTitle());
     QVERIFY(child<QGroupBox>("Frame1")->isVisible());
     QVERIFY(!child<QGroupBox>("Frame2")->isVisible());
     QCOMPARE(child<QGroupBox>("Frame1")->title(), QStringLiteral("用户登录"));
