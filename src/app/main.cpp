@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/platform/ProgramFolder.h"
-#include "core/users/FirstAccountLogin.h"
+#include "core/users/UserSession.h"
 #include "gui/app/AppLook.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
@@ -10,6 +10,8 @@
 #include "gui/platform/DesktopUrlOpener.h"
 #include "gui/platform/MessageBoxPrompter.h"
 #include "gui/sound/SoundSystem.h"
+#include "gui/users/LoginWindow.h"
+#include "gui/users/SingleInstance.h"
 
 #include <QApplication>
 
@@ -21,21 +23,29 @@ int main(int argc, char *argv[])
 
     const ProgramFolder programFolder;
     MessageBoxPrompter prompter;
-    std::optional<UserSession> session = loginFirstAccount(programFolder, prompter);
-    if (!session)
-        return 1;
-
     DesktopUrlOpener urlOpener;
     HelpWindow help;
+    UserSession session;
     SoundSystem sounds(programFolder);
-    auto *splash = new SplashWindow([&] {
-        auto *window = new MainWindow(*session, programFolder,
-                                      {prompter, urlOpener, help, sounds.output(), sounds.speechEngine(),
-                                       sounds.effects()});
-        prompter.setParent(window);
-        window->load();
-        return window;
+
+    // The login window comes first; a login hands over to the splash, which
+    // loads the main window. Closing the login window ends the program.
+    SingleInstance instance(programFolder.root());
+    LoginWindow login(programFolder, prompter);
+    prompter.setParent(&login);
+    QObject::connect(&login, &LoginWindow::loggedIn, [&](const UserSession &loggedIn) {
+        session = loggedIn;
+        auto *splash = new SplashWindow([&] {
+            auto *window = new MainWindow(session, programFolder,
+                                          {prompter, urlOpener, help, sounds.output(), sounds.speechEngine(),
+                                           sounds.effects()});
+            prompter.setParent(window);
+            window->load();
+            return window;
+        });
+        splash->start();
     });
-    splash->start();
+    if (!login.start(instance))
+        return 0;
     return app.exec();
 }

@@ -28,6 +28,7 @@
 #include "gui/practice/SingleKeyDrill.h"
 #include "gui/practice/StatisticsBar.h"
 #include "gui/practice/TextFocus.h"
+#include "gui/users/UserManagerDialog.h"
 #include "widgets/KorvelButton.h"
 
 #include <QCloseEvent>
@@ -474,8 +475,13 @@ void MainWindow::loadCodeTable()
     m_codeTable.LoadCodeTable(m_session.settings.InputMeans);
 }
 
-// The user manager `user`, shown modally; it arrives with the accounts.
-void MainWindow::showUserManager() {}
+// The user manager `user`, shown modally; it may delete any account but the
+// logged-in one.
+void MainWindow::showUserManager()
+{
+    UserManagerDialog dialog(m_programFolder, m_session.userFolder, m_services.prompter, m_pictures, this);
+    dialog.exec();
+}
 
 // The settings dialog `setting`, shown modally; it arrives with the settings dialog.
 void MainWindow::showSettingsDialog() {}

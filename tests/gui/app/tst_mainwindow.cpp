@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
+#include "core/app/MainMenus.h"
 #include "core/platform/Twips.h"
 #include "core/platform/UrlOpener.h"
 #include "core/settings/SettingsFile.h"
@@ -29,6 +30,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -86,6 +88,7 @@ private slots:
     void helpPageOpens();
     void webEntries();
     void aboutBoxIsModal();
+    void userManagerKnowsTheLoggedInUser();
     void captionButtons();
     void faceChangeShowsTheFaceForAMoment();
     void quitYesSavesTheSettings();
@@ -430,6 +433,28 @@ void tst_MainWindow::aboutBoxIsModal()
     QVERIFY(modal);
     QCOMPARE(m_window->captionBar()->aboutButton()->shownPicture().toImage(),
              m_window->captionBar()->aboutButton()->normalPicture().toImage());
+}
+
+void tst_MainWindow::userManagerKnowsTheLoggedInUser()
+{
+    makeWindow();
+    QString shown;
+    bool modal = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        shown = dialog->objectName();
+        modal = dialog->isModal();
+        auto *list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
+        list->setCurrentRow(0);
+        QTest::mouseClick(dialog->findChild<KorvelButton *>(QStringLiteral("KorvelButton1")), Qt::LeftButton);
+        dialog->close();
+    });
+    m_window->SmartNetXpButtonm_Click(MainMenus::System, MainMenus::UserManager);
+    QCOMPARE(shown, QStringLiteral("user"));
+    QVERIFY(modal);
+    QCOMPARE(m_prompter.texts(), QStringList{QStringLiteral("不能删除当前用户 ！")});
+    QVERIFY(QFileInfo::exists(settingsFile()));
 }
 
 void tst_MainWindow::captionButtons()

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "core/users/AccountLogin.h"
+
+#include "core/settings/SettingsFile.h"
+#include "core/users/StoredPassword.h"
+
+#include <QFileInfo>
+
+AccountLogin AccountLogin::logIn(const AccountsFolder &accounts, const QString &name,
+                                 const QString &typed)
+{
+    AccountLogin login;
+    // An account removed since the list was filled has no file: its entry
+    // reads as empty, like any missing one.
+    const std::optional<QString> folder = accounts.userFolder(name);
+    const QString file = folder ? AccountsFolder::settingsFile(*folder) : QString();
+    if (StoredPassword::check(file, typed) == PasswordHash::Match::Wrong) {
+        login.result = Result::WrongPassword;
+        return login;
+    }
+    if (!folder || !QFileInfo::exists(file)) {
+        login.result = Result::DamagedFile;
+        return login;
+    }
+    const std::optional<Settings> settings = LoadSettings(file);
+    if (!settings) {
+        login.result = Result::DamagedFile;
+        return login;
+    }
+    login.result = Result::LoggedIn;
+    login.session = {*folder, *settings};
+    return login;
+}

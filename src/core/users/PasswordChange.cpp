@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "core/users/PasswordChange.h"
+
+#include "core/users/AccountsFolder.h"
+#include "core/users/PasswordHash.h"
+#include "core/users/StoredPassword.h"
+
+PasswordChange PasswordChange::change(const QString &userFolder, const QString &oldPassword,
+                                      const QString &newPassword, const QString &confirmation)
+{
+    PasswordChange change;
+    const QString file = AccountsFolder::settingsFile(userFolder);
+    // No upgrade here: the value is about to be replaced anyway.
+    if (PasswordHash::check(oldPassword, StoredPassword::read(file)) == PasswordHash::Match::Wrong) {
+        change.result = Result::WrongOldPassword;
+        return change;
+    }
+    if (newPassword != confirmation) {
+        change.result = Result::Mismatch;
+        return change;
+    }
+    change.result = StoredPassword::write(file, newPassword, &change.error) ? Result::Changed
+                                                                           : Result::Failed;
+    return change;
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The value an account stores for its password: a salted Argon2id hash in
+// libsodium's string form ("$argon2id$v=19$m=...", under 100 characters, so
+// it fits the 127-byte limit of a settings value). Accounts written by older
+// versions hold the ScramblePassword form instead; such a value is still
+// accepted and should be replaced by a hash once the password is known.
+namespace PasswordHash {
+
+enum class Match {
+    Wrong,         // the typed password does not fit the stored value
+    Hashed,        // it fits a stored hash
+    Legacy,        // it fits a stored scrambled value; store a hash instead
+};
+
+// A new salted hash of the password (UTF-8). Fails only when the system
+// cannot give the memory the hash needs; *error then says so.
+std::optional<QString> hash(const QString &password, QString *error = nullptr);
+
+// Whether the stored value is a hash (as opposed to an older scrambled value).
+bool isHash(const QString &stored);
+
+// Checks a typed password against a stored value of either kind. A hash only
+// accepts its own password; a scrambled value (including the empty value of
+// a missing entry) accepts every password that scrambles to it.
+Match check(const QString &typed, const QString &stored);
+
+} // namespace PasswordHash

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include "core/platform/ProgramFolder.h"
+#include "gui/app/WindowPictures.h"
+
+#include <QDialog>
+
+class KorvelButton;
+class Prompter;
+class QListWidget;
+
+// The user manager `user`: lists the accounts, deletes the selected one
+// (never the logged-in one) and opens the password dialog on it.
+class UserManagerDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // pictures: the main window's title and rim pictures, which the user
+    // manager and its password dialog wear too.
+    UserManagerDialog(const ProgramFolder &program, const QString &loggedInFolder,
+                      Prompter &prompter, const WindowPictures &pictures, QWidget *parent = nullptr);
+
+    // The user name of the item selected in the list; empty when none is.
+    QString selectedUser() const;
+
+private:
+    void fillList();
+    void KorvelButton1_Click();
+    void KorvelButton2_Click();
+    void List1_Change();
+
+    ProgramFolder m_program;
+    QString m_loggedInFolder;
+    Prompter &m_prompter;
+    WindowPictures m_pictures;
+    QListWidget *m_List1;          // account names
+    KorvelButton *m_KorvelButton1; // delete the selected account
+    KorvelButton *m_KorvelButton2; // change its password
+    KorvelButton *m_KorvelButton3; // close
+};
