@@ -4,6 +4,9 @@
 
 #include "widgets/KorvelButton.h"
 
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
 KorvelButton *makeDialogButton(const QString &objectName, const QString &caption)
 {
     auto *button = new KorvelButton;
@@ -14,4 +17,20 @@ KorvelButton *makeDialogButton(const QString &objectName, const QString &caption
     button->setFocusPolicy(Qt::StrongFocus);
     button->setMinimumSize(96, 28);
     return button;
+}
+
+void layOutPanelsAndButtons(QWidget *body, const QList<QWidget *> &panels,
+                            const QList<KorvelButton *> &buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    for (KorvelButton *button : buttons)
+        row->addWidget(button);
+
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(16, 12, 16, 14);
+    layout->setSpacing(12);
+    for (QWidget *panel : panels)
+        layout->addWidget(panel);
+    layout->addLayout(row);
 }

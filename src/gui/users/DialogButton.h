@@ -2,10 +2,17 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class KorvelButton;
+class QWidget;
 
 // A push button of the account windows: the program's own button in the XP
 // look that windows take when no skin dresses them.
 KorvelButton *makeDialogButton(const QString &objectName, const QString &caption);
+
+// Lays the panels of an account window out one below the other on its body,
+// with its buttons in a row at the bottom right.
+void layOutPanelsAndButtons(QWidget *body, const QList<QWidget *> &panels,
+                            const QList<KorvelButton *> &buttons);

@@ -18,11 +18,9 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -57,17 +55,7 @@ LoginWindow::LoginWindow(const ProgramFolder &program, Prompter &prompter, QWidg
     connect(m_KorvelButton1, &KorvelButton::clicked, this, &LoginWindow::KorvelButton1_Click);
     connect(m_KorvelButton2, &KorvelButton::clicked, this, &LoginWindow::KorvelButton2_Click);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_KorvelButton1);
-    buttons->addWidget(m_KorvelButton2);
-
-    auto *layout = new QVBoxLayout(rim->body());
-    layout->setContentsMargins(16, 12, 16, 14);
-    layout->setSpacing(12);
-    layout->addWidget(m_Frame1);
-    layout->addWidget(m_Frame2);
-    layout->addLayout(buttons);
+    layOutPanelsAndButtons(rim->body(), {m_Frame1, m_Frame2}, {m_KorvelButton1, m_KorvelButton2});
     m_Frame2->hide();
     setFixedSize(380, 290);
 }

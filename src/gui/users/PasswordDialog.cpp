@@ -12,9 +12,7 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -58,16 +56,7 @@ PasswordDialog::PasswordDialog(const QString &userName, const QString &userFolde
     m_KorvelButton2 = makeDialogButton(QStringLiteral("KorvelButton2"), QStringLiteral("取　消　　　"));
     connect(m_KorvelButton1, &KorvelButton::clicked, this, &PasswordDialog::KorvelButton1_Click);
     connect(m_KorvelButton2, &KorvelButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_KorvelButton1);
-    buttons->addWidget(m_KorvelButton2);
-
-    auto *layout = new QVBoxLayout(rim->body());
-    layout->setContentsMargins(16, 12, 16, 14);
-    layout->setSpacing(12);
-    layout->addWidget(m_Frame1);
-    layout->addLayout(buttons);
+    layOutPanelsAndButtons(rim->body(), {m_Frame1}, {m_KorvelButton1, m_KorvelButton2});
     setFixedSize(360, 250);
     m_Text1->setFocus();
 }
