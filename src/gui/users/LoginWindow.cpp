@@ -8,7 +8,7 @@
 #include "core/users/AccountLogin.h"
 #include "core/users/AccountsFolder.h"
 #include "gui/app/WindowPictures.h"
-#include "gui/users/DialogButton.h"
+#include "gui/users/AccountWindowParts.h"
 #include "gui/users/PasswordBox.h"
 #include "gui/users/SingleInstance.h"
 #include "gui/users/TitleStrip.h"
@@ -27,14 +27,6 @@ namespace {
 const QString noticeTitle = QStringLiteral("提示");
 const QString newUserCaption = QStringLiteral(" 新建用户　　　 ");
 const QString cancelCaption = QStringLiteral(" 取   消   ");
-
-QLabel *buddyLabel(const QString &objectName, const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text);
-    label->setObjectName(objectName);
-    label->setBuddy(buddy);
-    return label;
-}
 
 } // namespace
 
@@ -74,8 +66,8 @@ void LoginWindow::buildLoginPanel()
     form->setVerticalSpacing(18);
     // The panel is as tall as the new-user panel; its two rows sit in the middle.
     form->setFormAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    form->addRow(buddyLabel(QStringLiteral("Label1"), QStringLiteral("用户名："), m_Combo1), m_Combo1);
-    form->addRow(buddyLabel(QStringLiteral("Label2"), QStringLiteral("密  码："), m_Text1), m_Text1);
+    addLabelledRow(form, QStringLiteral("Label1"), QStringLiteral("用户名："), m_Combo1);
+    addLabelledRow(form, QStringLiteral("Label2"), QStringLiteral("密  码："), m_Text1);
 }
 
 void LoginWindow::buildNewUserPanel()
@@ -93,9 +85,9 @@ void LoginWindow::buildNewUserPanel()
     form->setContentsMargins(18, 10, 18, 12);
     form->setVerticalSpacing(8);
     form->addRow(m_Label3);
-    form->addRow(buddyLabel(QStringLiteral("Label4"), QStringLiteral("用户名："), m_Text2), m_Text2);
-    form->addRow(buddyLabel(QStringLiteral("Label5"), QStringLiteral("密  码："), m_Text3), m_Text3);
-    form->addRow(buddyLabel(QStringLiteral("Label6"), QStringLiteral("确认密码："), m_Text4), m_Text4);
+    addLabelledRow(form, QStringLiteral("Label4"), QStringLiteral("用户名："), m_Text2);
+    addLabelledRow(form, QStringLiteral("Label5"), QStringLiteral("密  码："), m_Text3);
+    addLabelledRow(form, QStringLiteral("Label6"), QStringLiteral("确认密码："), m_Text4);
 }
 
 bool LoginWindow::start(SingleInstance &instance)

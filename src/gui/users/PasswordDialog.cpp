@@ -4,7 +4,7 @@
 
 #include "core/platform/Prompter.h"
 #include "core/users/PasswordChange.h"
-#include "gui/users/DialogButton.h"
+#include "gui/users/AccountWindowParts.h"
 #include "gui/users/PasswordBox.h"
 #include "gui/users/TitleStrip.h"
 #include "gui/users/WindowRim.h"
@@ -17,14 +17,6 @@
 namespace {
 
 const QString noticeTitle = QStringLiteral("提示");
-
-void addRow(QFormLayout *form, const QString &labelName, const QString &text, QWidget *box)
-{
-    auto *label = new QLabel(text);
-    label->setObjectName(labelName);
-    label->setBuddy(box);
-    form->addRow(label, box);
-}
 
 } // namespace
 
@@ -48,9 +40,9 @@ PasswordDialog::PasswordDialog(const QString &userName, const QString &userFolde
     auto *form = new QFormLayout(m_Frame1);
     form->setContentsMargins(18, 14, 18, 14);
     form->setVerticalSpacing(10);
-    addRow(form, QStringLiteral("Label1"), QStringLiteral("原 密 码："), m_Text1);
-    addRow(form, QStringLiteral("Label2"), QStringLiteral("新 密 码："), m_Text2);
-    addRow(form, QStringLiteral("Label3"), QStringLiteral("确认密码："), m_Text3);
+    addLabelledRow(form, QStringLiteral("Label1"), QStringLiteral("原 密 码："), m_Text1);
+    addLabelledRow(form, QStringLiteral("Label2"), QStringLiteral("新 密 码："), m_Text2);
+    addLabelledRow(form, QStringLiteral("Label3"), QStringLiteral("确认密码："), m_Text3);
 
     m_KorvelButton1 = makeDialogButton(QStringLiteral("KorvelButton1"), QStringLiteral(" 确  定   "));
     m_KorvelButton2 = makeDialogButton(QStringLiteral("KorvelButton2"), QStringLiteral("取　消　　　"));

@@ -4,7 +4,7 @@
 
 #include "core/platform/Prompter.h"
 #include "core/users/AccountsFolder.h"
-#include "gui/users/DialogButton.h"
+#include "gui/users/AccountWindowParts.h"
 #include "gui/users/PasswordDialog.h"
 #include "gui/users/TitleStrip.h"
 #include "gui/users/WindowRim.h"

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/users/DialogButton.h"
+#include "gui/users/AccountWindowParts.h"
 
 #include "widgets/KorvelButton.h"
 
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 KorvelButton *makeDialogButton(const QString &objectName, const QString &caption)
@@ -33,4 +35,13 @@ void layOutPanelsAndButtons(QWidget *body, const QList<QWidget *> &panels,
     for (QWidget *panel : panels)
         layout->addWidget(panel);
     layout->addLayout(row);
+}
+
+void addLabelledRow(QFormLayout *form, const QString &labelName, const QString &caption,
+                    QWidget *box)
+{
+    auto *label = new QLabel(caption);
+    label->setObjectName(labelName);
+    label->setBuddy(box);
+    form->addRow(label, box);
 }

@@ -6,7 +6,10 @@
 #include <QString>
 
 class KorvelButton;
+class QFormLayout;
 class QWidget;
+
+// The parts the account windows share.
 
 // A push button of the account windows: the program's own button in the XP
 // look that windows take when no skin dresses them.
@@ -16,3 +19,8 @@ KorvelButton *makeDialogButton(const QString &objectName, const QString &caption
 // with its buttons in a row at the bottom right.
 void layOutPanelsAndButtons(QWidget *body, const QList<QWidget *> &panels,
                             const QList<KorvelButton *> &buttons);
+
+// Adds a row of a box with its caption label, the label being the box's buddy
+// so that screen readers name the box by it.
+void addLabelledRow(QFormLayout *form, const QString &labelName, const QString &caption,
+                    QWidget *box);
