@@ -1,25 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "core/platform/UrlOpener.h"
 #include "gui/app/AboutBox.h"
+
+#include "RecordingUrlOpener.h"
 
 #include <QLabel>
 #include <QTest>
-
-namespace {
-
-class RecordingUrlOpener : public UrlOpener
-{
-public:
-    bool open(const QUrl &url) override
-    {
-        opened.append(url.toString());
-        return true;
-    }
-    QStringList opened;
-};
-
-} // namespace
 
 class tst_AboutBox : public QObject
 {

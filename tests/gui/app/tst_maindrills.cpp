@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "core/platform/UrlOpener.h"
 #include "core/settings/SettingsFile.h"
 #include "core/sound/SoundEffects.h"
 #include "core/users/UserSession.h"
@@ -11,8 +10,10 @@
 #include "widgets/InputBox.h"
 #include "widgets/OnScreenKeyboard.h"
 
+#include "DiskAudio.h"
 #include "FakeSoundOutput.h"
 #include "FakeSpeechEngine.h"
+#include "RecordingUrlOpener.h"
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
@@ -25,12 +26,6 @@
 #include <algorithm>
 
 namespace {
-
-class NoUrls : public UrlOpener
-{
-public:
-    bool open(const QUrl &) override { return true; }
-};
 
 // The shipped program folder: the drills only read it.
 ProgramFolder shippedData()
@@ -63,7 +58,7 @@ private:
     std::unique_ptr<TestFolder> m_userFolder;
     UserSession m_session;
     ScriptedPrompter m_prompter;
-    NoUrls m_urls;
+    RecordingUrlOpener m_urls;
     std::unique_ptr<HelpWindow> m_help;
     MainWindow *m_window = nullptr;
 };
@@ -186,15 +181,7 @@ void tst_MainDrills::realSoundAndSpeech()
     m_session.settings.EWordRecite = 1;
     makeWindow({ m_prompter, m_urls, *m_help, sounds.output(), sounds.speechEngine(), sounds.effects() });
 
-    const auto loudSamples = [&recording] {
-        QFile file(recording);
-        if (!file.open(QIODevice::ReadOnly))
-            return qsizetype(0);
-        const QByteArray bytes = file.readAll();
-        const auto *samples = reinterpret_cast<const qint16 *>(bytes.constData());
-        return qsizetype(std::count_if(samples, samples + bytes.size() / 2,
-                                       [](qint16 s) { return std::abs(int(s)) > 1000; }));
-    };
+    const auto loudSamples = [&recording] { return loudSamplesIn(recording); };
     // Waits until the device has played out what it was given.
     const auto playedOut = [&loudSamples] {
         qsizetype before = -1;

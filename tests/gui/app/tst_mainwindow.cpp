@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/app/MainMenus.h"
 #include "core/platform/Twips.h"
-#include "core/platform/UrlOpener.h"
 #include "core/settings/SettingsFile.h"
 #include "core/sound/SoundEffects.h"
 #include "core/users/UserSession.h"
@@ -22,6 +21,7 @@
 
 #include "FakeSoundOutput.h"
 #include "FakeSpeechEngine.h"
+#include "RecordingUrlOpener.h"
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
@@ -37,17 +37,6 @@
 #include <QTimer>
 
 namespace {
-
-class RecordingUrlOpener : public UrlOpener
-{
-public:
-    bool open(const QUrl &url) override
-    {
-        opened.append(url.toString());
-        return true;
-    }
-    QStringList opened;
-};
 
 void copyFolder(const QString &from, const QString &to)
 {

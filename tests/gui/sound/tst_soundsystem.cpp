@@ -4,6 +4,7 @@
 
 #include "core/platform/ProgramFolder.h"
 
+#include "DiskAudio.h"
 #include "TestFolder.h"
 
 #include <QFile>
@@ -31,15 +32,7 @@ void tst_SoundSystem::keySoundAndSpeechShareTheDevice()
         QVERIFY(sound.speechEngine().isReady());
         sound.effects().PlayKeySound(2);
         QVERIFY(sound.speechEngine().speak(QStringLiteral("hello"), {}, 170));
-        const auto loudSamples = [&recording] {
-            QFile file(recording);
-            if (!file.open(QIODevice::ReadOnly))
-                return qsizetype(0);
-            const QByteArray bytes = file.readAll();
-            const auto *samples = reinterpret_cast<const qint16 *>(bytes.constData());
-            return qsizetype(std::count_if(samples, samples + bytes.size() / 2,
-                                           [](qint16 s) { return std::abs(int(s)) > 1000; }));
-        };
+        const auto loudSamples = [&recording] { return loudSamplesIn(recording); };
         // The 35 ms tick gives a few thousand loud samples; the spoken word
         // on the other channel brings many more.
         QTRY_VERIFY_WITH_TIMEOUT(loudSamples() > 20000, 5000);
