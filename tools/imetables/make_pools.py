@@ -139,6 +139,11 @@ def initial_group(spelling):
     raise ValueError(f"no initial group for {spelling!r}")
 
 
+# The Wubi short-code and key-name characters are the most used characters
+# and the building blocks of the rest: pinyin typists drill them too.
+SHARED_POOLS = ("一级简码", "键名字", "二级简码")
+
+
 def pinyin_pools(entries, common, top, unihan_dir):
     spelling = {c: e.code for c, e in Pinyin.char_codes(entries).items()}
     spelling.update(Pinyin.fallback_codes([c for c in common if c not in spelling], unihan_dir))
@@ -164,7 +169,8 @@ def build(wubi_dict, pinyin_dict, unihan_dir, data_dir):
     top = most_common(common, unihan_dir)
     chinese = pathlib.Path(data_dir) / "chinese"
     wubi = wubi_pools(rimedict.read_entries(wubi_dict, Wubi.skip_code_prefix), common, top)
-    pinyin = pinyin_pools(rimedict.read_entries(pinyin_dict), common, top, unihan_dir)
+    pinyin = {name: wubi[name] for name in SHARED_POOLS}
+    pinyin.update(pinyin_pools(rimedict.read_entries(pinyin_dict), common, top, unihan_dir))
     counts = {}
     for method, pools in ((Wubi, wubi), (Pinyin, pinyin)):
         for name, count in write_pools(chinese / method.folder / "word", pools).items():
