@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "core/wubi/RadicalGrid.h"
+
+#include <QStringView>
+
+namespace {
+
+// Ink is where the grid is darker than this; the anti-aliased rims of the
+// glyphs are lighter, the white ground is 255.
+constexpr int BlankThreshold = 250;
+
+QImage greyGrid(const QString &resource)
+{
+    return QImage(resource).convertToFormat(QImage::Format_Grayscale8);
+}
+
+} // namespace
+
+const RadicalGrid &RadicalGrid::builtIn()
+{
+    static const RadicalGrid grid;
+    return grid;
+}
+
+RadicalGrid::RadicalGrid()
+    : m_grid(greyGrid(QStringLiteral(":/wubi/radical-grid.png")))
+    , m_grid4x(greyGrid(QStringLiteral(":/wubi/radical-grid@4x.png")))
+{
+}
+
+int RadicalGrid::cellOf(QStringView pair)
+{
+    if (pair.size() != 2)
+        return -1;
+    const char16_t letter = pair.at(0).unicode();
+    const char16_t digit = pair.at(1).unicode();
+    if (letter < u'a' || letter > u'y' || digit < u'0' || digit > u'9')
+        return -1;
+    return (letter - u'a') * Columns + (digit - u'0');
+}
+
+QImage RadicalGrid::cell(int index, qreal devicePixelRatio, const QColor &ink) const
+{
+    const int side = qMax(1, qRound(CellSize * devicePixelRatio));
+    QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    if (index < 0 || index >= CellCount)
+        return picture;
+
+    const bool large = devicePixelRatio > 1.0;
+    const QImage &grid = large ? m_grid4x : m_grid;
+    const int cellSide = large ? CellSize * 4 : CellSize;
+    QImage grey = grid.copy((index % Columns) * cellSide, (index / Columns) * cellSide, cellSide, cellSide);
+    if (grey.width() != side)
+        grey = grey.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+
+    // Grey to coverage: black ink is opaque, the white ground transparent.
+    for (int y = 0; y < side; ++y) {
+        const uchar *from = grey.constScanLine(y);
+        auto *to = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < side; ++x) {
+            const int alpha = 255 - from[x];
+            to[x] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), alpha));
+        }
+    }
+    return picture;
+}
+
+bool RadicalGrid::isBlank(int index) const
+{
+    if (index < 0 || index >= CellCount)
+        return true;
+    const int left = (index % Columns) * CellSize;
+    const int top = (index / Columns) * CellSize;
+    for (int y = top; y < top + CellSize; ++y) {
+        const uchar *line = m_grid.constScanLine(y);
+        for (int x = left; x < left + CellSize; ++x) {
+            if (line[x] < BlankThreshold)
+                return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QStringView>
+
+// The radical picture grid built into the program: 25 rows (key letters a to
+// y) of 10 cells of 18 x 18 pixels, black glyphs on white, drawn a second
+// time at four times the size for HiDPI screens. A radical is named by its
+// cell index, (letter - 'a') * 10 + digit.
+class RadicalGrid
+{
+public:
+    static constexpr int Rows = 25;
+    static constexpr int Columns = 10;
+    static constexpr int CellCount = Rows * Columns;
+    static constexpr int CellSize = 18; // device-independent pixels
+
+    // The grid read once from the program's resources and shared by every
+    // control that shows radicals.
+    static const RadicalGrid &builtIn();
+
+    // The cell index of a code pair: a key letter "a" to "y" followed by a
+    // digit; -1 for anything else (an empty pair, a bare identification key,
+    // "z1", an upper-case letter).
+    static int cellOf(QStringView pair);
+
+    // The picture of a cell in ink on a transparent ground, CellSize pixels
+    // square at devicePixelRatio: above a ratio of 1 it is cut from the 4x
+    // grid and scaled down (never scaled up from the 1x grid). A blank cell
+    // or an index out of range gives a fully transparent picture; isBlank
+    // tells them apart.
+    QImage cell(int index, qreal devicePixelRatio, const QColor &ink = Qt::black) const;
+    bool isBlank(int index) const;
+
+private:
+    RadicalGrid();
+
+    QImage m_grid;   // 1x, 8-bit grey
+    QImage m_grid4x; // 4x, 8-bit grey
+};
