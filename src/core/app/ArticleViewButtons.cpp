@@ -12,14 +12,9 @@ ArticleViewButtons ArticleViewButtons::forWindowSetting(qint16 window)
     return buttons;
 }
 
-bool ArticleViewButtons::isArticleMode(const QString &modeName)
+bool ArticleViewButtons::press(View view, PracticeMode mode)
 {
-    return modeName == u"英文章练习" || modeName == u"中文章练习";
-}
-
-bool ArticleViewButtons::press(View view, const QString &modeName)
-{
-    if (!isArticleMode(modeName))
+    if (!isArticleMode(mode))
         return false;
     m_normalEnabled = view != View::Normal;
     m_abreastEnabled = view != View::Abreast;

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include <QString>
+#include "core/app/PracticeMode.h"
+
+#include <QtGlobal>
 
 // The two toolbar buttons that switch a running article exercise between the
 // normal view (button 6, "上下对照") and the abreast view (button 7,
@@ -19,13 +21,10 @@ public:
     bool normalEnabled() const { return m_normalEnabled; }
     bool abreastEnabled() const { return m_abreastEnabled; }
 
-    // True for the current mode names of the two article exercises.
-    static bool isArticleMode(const QString &modeName);
-
     // A press of the button for the given view. Outside an article exercise
     // nothing happens and false is returned; otherwise the other button is
     // enabled, this one disabled, and true says the view is to be switched.
-    bool press(View view, const QString &modeName);
+    bool press(View view, PracticeMode mode);
 
 private:
     bool m_normalEnabled = true;

@@ -6,8 +6,6 @@
 
 #include <QStringList>
 
-#include <array>
-#include <utility>
 
 namespace {
 
@@ -20,27 +18,10 @@ QString pageLiteral(const QString &fileName)
 
 } // namespace
 
-QString helpPageFor(const QString &modeName)
+QString helpPageFor(PracticeMode mode)
 {
-    static const std::array<std::pair<QString, QString>, 12> pages{{
-        {QStringLiteral("字母练习"), QStringLiteral("使用说明-英-字母.htm")},
-        {QStringLiteral("单词练习"), QStringLiteral("使用说明-英-单词.htm")},
-        {QStringLiteral("英文章练习"), QStringLiteral("使用说明-英-文章.htm")},
-        {QStringLiteral("单字练习"), QStringLiteral("使用说明-中-单字.htm")},
-        {QStringLiteral("词组练习"), QStringLiteral("使用说明-中-词组.htm")},
-        {QStringLiteral("中文章练习"), QStringLiteral("使用说明-中-文章.htm")},
-        {QStringLiteral("青蛙"), QStringLiteral("游-青.htm")},
-        {QStringLiteral("地鼠"), QStringLiteral("游-地.htm")},
-        {QStringLiteral("精英"), QStringLiteral("游-精英.htm")},
-        {QStringLiteral("成绩记录"), QStringLiteral("成绩-记录.htm")},
-        {QStringLiteral("成绩分析"), QStringLiteral("成绩-分析.htm")},
-        {QStringLiteral("数字"), QStringLiteral("使用说明-数.htm")},
-    }};
-    for (const auto &[mode, fileName] : pages) {
-        if (mode == modeName)
-            return pageLiteral(fileName);
-    }
-    return welcomeHelpPage();
+    const QString fileName = helpFileOf(mode);
+    return fileName.isEmpty() ? welcomeHelpPage() : pageLiteral(fileName);
 }
 
 QString welcomeHelpPage()

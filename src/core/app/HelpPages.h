@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/app/PracticeMode.h"
 #include "core/platform/ProgramFolder.h"
 
 #include <QString>
@@ -10,9 +11,9 @@
 // on this system such a page is the file "help\html\<page>.htm" of the
 // program folder.
 
-// The page of a view, by the current mode name ("字母练习", "青蛙", ...);
-// the welcome page for any other name, the empty one included.
-QString helpPageFor(const QString &modeName);
+// The page of a view, by the mode shown last; the welcome page while no
+// mode has been chosen.
+QString helpPageFor(PracticeMode mode);
 
 // The welcome page, opened by "帮助主题(&M)".
 QString welcomeHelpPage();

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include <QString>
+#include "core/app/PracticeMode.h"
 
 // What the main window's parts share about the run: set by the menu entries
 // and the article views, read by the toolbar and the help.
@@ -10,5 +10,5 @@ struct ShellState
 {
     bool ready = false;       // the main window's load has finished; the splash waits for it
     bool musicOn = false;     // background music is playing
-    QString currentModeName;  // the view shown last ("字母练习", "中文章练习", "青蛙", ...)
+    PracticeMode currentMode = PracticeMode::None; // the view shown last
 };

@@ -29,11 +29,13 @@ QString drawLetter(int letterSet, RandomSource &random)
 
 } // namespace
 
-QString open_type1(const QString &drillMode, int letterSet, QStringView pool, RandomSource &random)
+QString open_type1(DrillMode drillMode, int letterSet, QStringView pool, RandomSource &random)
 {
-    if (drillMode == DrillMode::Letters)
+    switch (drillMode) {
+    case DrillMode::Letters:
         return drawLetter(letterSet, random);
-    if (drillMode == DrillMode::Characters || drillMode == DrillMode::NumberCharacters) {
+    case DrillMode::Characters:
+    case DrillMode::NumberCharacters: {
         // Counted in characters, so one outside the basic plane is drawn whole.
         const QList<uint> characters = pool.toUcs4();
         if (characters.isEmpty())
@@ -41,7 +43,8 @@ QString open_type1(const QString &drillMode, int letterSet, QStringView pool, Ra
         const char32_t drawn = characters.at(random.below(int(characters.size())));
         return QString::fromUcs4(&drawn, 1);
     }
-    if (drillMode == DrillMode::Digits)
+    case DrillMode::Digits:
         return codeText(random.below(10) + '0');
+    }
     return QString();
 }

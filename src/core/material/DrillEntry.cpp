@@ -3,7 +3,6 @@
 #include "core/material/DrillEntry.h"
 
 #include "core/material/DrillDraw.h"
-#include "core/settings/Settings.h"
 
 #include <array>
 
@@ -16,19 +15,19 @@ using Analysis = DrillEntry::Analysis;
 const std::array<DrillEntry, 7> &entries()
 {
     static const std::array<DrillEntry, 7> table { {
-        { Id::Letters, QStringLiteral("字母练习"), true, DrillMode::Letters, 0,
+        { Id::Letters, PracticeMode::Letters, true, DrillMode::Letters, WordDrillKind::EnglishWords,
           true, false, false, false, Option::Check1, false, Analysis::Character },
-        { Id::Words, QStringLiteral("单词练习"), false, QString(), 1,
+        { Id::Words, PracticeMode::Words, false, DrillMode::Letters, WordDrillKind::EnglishWords,
           false, true, true, true, Option::Check2, false, Analysis::Phrase },
-        { Id::Characters, QStringLiteral("单字练习"), true, DrillMode::Characters, 0,
+        { Id::Characters, PracticeMode::Characters, true, DrillMode::Characters, WordDrillKind::EnglishWords,
           true, false, false, false, Option::Check1, true, Analysis::Character },
-        { Id::Phrases, QStringLiteral("词组练习"), false, QString(), 2,
+        { Id::Phrases, PracticeMode::Phrases, false, DrillMode::Characters, WordDrillKind::Phrases,
           false, true, true, false, Option::Check2, true, Analysis::Phrase },
-        { Id::NumberWords, QStringLiteral("数字"), false, QString(), 3,
+        { Id::NumberWords, PracticeMode::Numbers, false, DrillMode::Digits, WordDrillKind::NumberWords,
           false, true, false, true, Option::Check5, false, Analysis::None },
-        { Id::NumberCharacters, QStringLiteral("数字"), true, DrillMode::NumberCharacters, 0,
+        { Id::NumberCharacters, PracticeMode::Numbers, true, DrillMode::NumberCharacters, WordDrillKind::NumberWords,
           false, false, false, false, Option::Check5, true, Analysis::None },
-        { Id::Digits, QStringLiteral("数字"), true, DrillMode::Digits, 0,
+        { Id::Digits, PracticeMode::Numbers, true, DrillMode::Digits, WordDrillKind::NumberWords,
           false, false, false, false, Option::None, false, Analysis::None },
     } };
     return table;
@@ -60,14 +59,9 @@ QString DrillEntry::optionCaption(const QString &inputMeans) const
     return chinese ? inputMeans + QStringLiteral("提示") : QStringLiteral("自动朗读");
 }
 
-qint16 DrillEntry::optionValue(const Settings &settings) const
+OptionSetting DrillEntry::optionSetting() const
 {
-    return chinese ? settings.CWordCue : settings.EWordRecite;
-}
-
-void DrillEntry::storeOption(Settings &settings, qint16 value) const
-{
-    (chinese ? settings.CWordCue : settings.EWordRecite) = value;
+    return chinese ? OptionSetting::CWordCue : OptionSetting::EWordRecite;
 }
 
 bool DrillEntry::showsWubiKeyboard(const QString &inputMeans) const

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/app/PracticeMode.h"
+#include "core/material/DrillKinds.h"
+#include "core/practice/OptionSetting.h"
+
 #include <QString>
 
 #include <optional>
-
-struct Settings;
 
 // What each drill entry of the English, Chinese and numbers menus sets up on
 // the drill area: the input box it uses, its material, which frames and
@@ -41,10 +43,10 @@ struct DrillEntry
     };
 
     Id id;
-    QString modeName;    // the current mode name: "字母练习", "数字", ...
+    PracticeMode mode;   // the mode shown while the drill runs
     bool singleKey;      // Text1 with Label2; otherwise Text2 with RichTextBox1
-    QString drillMode;   // single-key entries: "en", "ch", "chnu", "nu"
-    int wordDrillKind;   // word entries: 1 English words, 2 phrases, 3 number words
+    DrillMode drillMode; // single-key entries
+    WordDrillKind wordDrillKind; // word entries
     bool showFrame4;     // letter/character chooser
     bool showFrame5;     // word line
     bool showFrame6;     // word-list chooser
@@ -62,9 +64,9 @@ struct DrillEntry
 
     // The option box's caption: "自动朗读", or the input method + "提示".
     QString optionCaption(const QString &inputMeans) const;
-    // The setting the option box mirrors.
-    qint16 optionValue(const Settings &settings) const;
-    void storeOption(Settings &settings, qint16 value) const;
+    // The setting the option box mirrors: the code hint `CWordCue` for the
+    // Chinese entries, read-aloud `EWordRecite` otherwise.
+    OptionSetting optionSetting() const;
 
     // The Chinese entries show the Wubi radical keyboard in place of the
     // on-screen keyboard when the input method is "五笔".

@@ -7,10 +7,10 @@
 
 namespace LanguageTest {
 
-QString languageOf(QStringView text, RandomSource &random)
+Language languageOf(QStringView text, RandomSource &random)
 {
     if (text.isEmpty())
-        return QStringLiteral("c");
+        return Language::Chinese;
     int singleByte = 0;
     for (int draw = 0; draw < 10; ++draw) {
         const int at = random.below(int(text.size()));
@@ -18,7 +18,7 @@ QString languageOf(QStringView text, RandomSource &random)
         if (TextCodec::encode(text.mid(at, 1)).size() == 1)
             ++singleByte;
     }
-    return singleByte > 5 ? QStringLiteral("e") : QStringLiteral("c");
+    return singleByte > 5 ? Language::English : Language::Chinese;
 }
 
 } // namespace LanguageTest

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include <QString>
+#include "core/material/Language.h"
+
 #include <QStringView>
 
 class RandomSource;
@@ -11,8 +12,9 @@ namespace LanguageTest {
 
 // Tells English from Chinese text by ten characters drawn at random (the same
 // one may be drawn twice): more than five of them single-byte in the ANSI code
-// page (GBK) gives "e", otherwise "c". The same text may be judged
-// differently on two calls. An empty text has no single-byte character: "c".
-QString languageOf(QStringView text, RandomSource &random);
+// page (GBK) gives English, otherwise Chinese. The same text may be judged
+// differently on two calls. An empty text has no single-byte character:
+// Chinese.
+Language languageOf(QStringView text, RandomSource &random);
 
 } // namespace LanguageTest

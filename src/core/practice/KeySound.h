@@ -2,14 +2,16 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include <QtGlobal>
+
 // The key sounds a keystroke rule asks for, numbered as PlayKeySound takes
 // them. The panel plays them only while key sounds are switched on.
-namespace KeySound {
-constexpr int None = 0;
-constexpr int Wrong = 1;    // "\Music\sound\cw.WAV"
-constexpr int Right = 2;    // "\Music\sound\type.wav"
-constexpr int WordDone = 3; // "\Music\sound\enter.wav"
-} // namespace KeySound
+enum class KeySound : qint16 {
+    None = 0,
+    Wrong = 1,    // "\Music\sound\cw.WAV"
+    Right = 2,    // "\Music\sound\type.wav"
+    WordDone = 3, // "\Music\sound\enter.wav"
+};
 
 // The character codes of the control keys that reach the key-press rules.
 namespace KeyChar {

@@ -32,7 +32,7 @@ Press keyPress(char32_t code, QStringView target, DrillCounts &counts)
     return press;
 }
 
-KeyDown keyDown(int keyCode, const QString &drillMode, int reciteKey, int cueKey)
+KeyDown keyDown(int keyCode, DrillMode drillMode, int reciteKey, int cueKey)
 {
     if (drillMode == DrillMode::Letters && keyCode == reciteKey)
         return KeyDown::SpeakTarget;

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/material/DrillKinds.h"
 #include "core/practice/DrillCounts.h"
+#include "core/practice/KeySound.h"
 
 #include <QString>
 #include <QStringView>
@@ -14,7 +16,7 @@ namespace SingleKeyInput {
 
 struct Press
 {
-    int sound = 0;         // KeySound kind to play
+    KeySound sound = KeySound::None;
     bool emptyBox = false; // a wrong key: the box is emptied
     bool right = false;    // the target was typed: draw the next one
 
@@ -38,6 +40,6 @@ enum class KeyDown {
 
 // A key down with its virtual-key code in the given drill mode; the hot keys
 // are the `ReciteKey` and `CueKey` settings.
-KeyDown keyDown(int keyCode, const QString &drillMode, int reciteKey, int cueKey);
+KeyDown keyDown(int keyCode, DrillMode drillMode, int reciteKey, int cueKey);
 
 } // namespace SingleKeyInput

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/practice/WordBoxInput.h"
 
-#include "core/practice/KeySound.h"
 
 void WordBoxInput::setWord(const QString &word)
 {
@@ -58,10 +57,10 @@ WordBoxInput::Press WordBoxInput::keyPress(char32_t code, QStringView typed, Dri
     return press;
 }
 
-WordBoxInput::KeyDown WordBoxInput::keyDown(int keyCode, int wordDrillKind, int reciteKey, int cueKey)
+WordBoxInput::KeyDown WordBoxInput::keyDown(int keyCode, WordDrillKind kind, int reciteKey, int cueKey)
 {
     KeyDown down;
-    if (wordDrillKind == 2) {
+    if (kind == WordDrillKind::Phrases) {
         down.showCode = keyCode == cueKey;
         return down;
     }

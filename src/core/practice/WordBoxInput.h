@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/material/DrillKinds.h"
 #include "core/practice/DrillCounts.h"
+#include "core/practice/KeySound.h"
 
 #include <QList>
 #include <QString>
@@ -20,7 +22,7 @@ public:
 
     struct Press
     {
-        int sound = 0;          // KeySound kind to play
+        KeySound sound = KeySound::None;
         int markPosition = -1;  // position of the word to colour with mark, or -1
         Mark mark = Mark::Plain;
         bool swallow = false;   // the key must not reach the box (Enter)
@@ -68,11 +70,10 @@ public:
         bool operator==(const KeyDown &) const = default;
     };
 
-    // A key down with its virtual-key code in word drill kind 1 (English
-    // words), 2 (phrases) or 3 (number words); the hot keys are the
+    // A key down with its virtual-key code in a word drill; the hot keys are the
     // `ReciteKey` and `CueKey` settings. In the English drills every key down
     // lets the current word be spoken again.
-    static KeyDown keyDown(int keyCode, int wordDrillKind, int reciteKey, int cueKey);
+    static KeyDown keyDown(int keyCode, WordDrillKind kind, int reciteKey, int cueKey);
 
 private:
     QString m_word;

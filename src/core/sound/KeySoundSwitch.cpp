@@ -11,8 +11,8 @@ KeySoundSwitch::KeySoundSwitch(const Settings &settings, SoundEffects &effects)
 {
 }
 
-void KeySoundSwitch::play(qint16 kind)
+void KeySoundSwitch::play(KeySound sound)
 {
-    if (m_settings.CueMusic == 1)
-        m_effects.PlayKeySound(kind);
+    if (m_settings.CueMusic == 1 && sound != KeySound::None)
+        m_effects.PlayKeySound(qint16(sound));
 }

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include <QtGlobal>
+#include "core/practice/KeySound.h"
 
 class SoundEffects;
 struct Settings;
@@ -16,8 +16,9 @@ public:
     // Both must outlive the switch; the setting is read on every call.
     KeySoundSwitch(const Settings &settings, SoundEffects &effects);
 
-    // PlayKeySound(kind) when `CueMusic` is 1, nothing otherwise.
-    void play(qint16 kind);
+    // PlayKeySound(sound) when `CueMusic` is 1, nothing otherwise; None
+    // plays nothing.
+    void play(KeySound sound);
 
 private:
     const Settings &m_settings;

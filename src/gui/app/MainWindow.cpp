@@ -22,7 +22,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/ToolBand.h"
-#include "gui/practice/DrillContext.h"
+#include "gui/practice/KeyboardArea.h"
 #include "gui/practice/DrillPanel.h"
 #include "gui/practice/PracticePanel.h"
 #include "gui/practice/SingleKeyDrill.h"
@@ -85,11 +85,11 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
                               return !file.isEmpty() && m_services.help.openPage(file);
                           },
                           this)),
-      m_drillContext(std::make_unique<DrillContext>(session.settings, m_Frame9->exercise(), programFolder,
-                                                    services.prompter, m_random, m_codeTable, m_keySounds,
-                                                    *m_speech, m_Frame9->LUMOJP1(), [this] { face_change(); })),
-      m_drills(new DrillPanel(*m_drillContext, m_Frame9->Frame3(), m_Frame9->Frame4(), m_Frame9->Frame5(),
-                              m_Frame9->Frame6(), this))
+      m_drillVoice(std::make_unique<DrillVoice>(*m_speech, session.settings, [this] { face_change(); })),
+      m_drills(new DrillPanel(session.settings, m_Frame9->exercise(), m_codeTable,
+                              DrillMaterial{programFolder, services.prompter, m_random}, *m_drillVoice,
+                              m_keySounds, m_Frame9->keyboards(), m_Frame9->Frame3(), m_Frame9->Frame4(),
+                              m_Frame9->Frame5(), m_Frame9->Frame6(), this))
 {
     setObjectName(QStringLiteral("mian"));
     setWindowTitle(QStringLiteral("Qintara4.8"));
@@ -186,7 +186,6 @@ void MainWindow::load()
     ArticleInUse &articles = m_Frame9->exercise().articles();
     articles.currentEnglish = settings.Earticle;
     articles.currentChinese = settings.Carticle;
-    m_drills->singleKey()->setDrillMode(DrillMode::Letters);
     ArrangeMenus();
     m_shell.ready = true;
 }
@@ -259,7 +258,7 @@ void MainWindow::Cleanup()
     m_Frame9->Cleanup();
 }
 
-void MainWindow::preliminary(const QString &language)
+void MainWindow::preliminary(Language language)
 {
     m_Frame10->hide();
     m_Frame9->preliminary(language);
@@ -315,13 +314,13 @@ void MainWindow::KorvelButton3_Click(int index)
     case ToolBand::Results: SmartNetXpButtonm_Click(MainMenus::Results, 1); break;
     case ToolBand::SystemSettings: showSettingsDialog(); break;
     case ToolBand::NormalView:
-        if (m_viewButtons.press(ArticleViewButtons::View::Normal, m_shell.currentModeName)) {
+        if (m_viewButtons.press(ArticleViewButtons::View::Normal, m_shell.currentMode)) {
             mnuNormalView_Click();
             showViewButtons();
         }
         break;
     case ToolBand::AbreastView:
-        if (m_viewButtons.press(ArticleViewButtons::View::Abreast, m_shell.currentModeName)) {
+        if (m_viewButtons.press(ArticleViewButtons::View::Abreast, m_shell.currentMode)) {
             mnuAbreastView_Click();
             showViewButtons();
         }
@@ -333,7 +332,7 @@ void MainWindow::KorvelButton3_Click(int index)
             resumeBackgroundMusic();
         m_shell.musicOn = !m_shell.musicOn;
         break;
-    case ToolBand::Help: openHelpPage(helpPageFor(m_shell.currentModeName)); break;
+    case ToolBand::Help: openHelpPage(helpPageFor(m_shell.currentMode)); break;
     }
 }
 
@@ -402,7 +401,7 @@ void MainWindow::switchArticleView(qint16 window)
     exercise.setEarlierCount(exercise.count(Exercise::Counter::Input));
     // The running exercise keeps its language: a fresh random language test
     // of mixed text could turn an English exercise Chinese half-way.
-    preliminary(m_shell.currentModeName == u"英文章练习" ? QStringLiteral("e") : QStringLiteral("c"));
+    preliminary(m_shell.currentMode == PracticeMode::EnglishArticle ? Language::English : Language::Chinese);
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -502,7 +501,7 @@ void MainWindow::openDrill(DrillEntry::Id id)
 {
     Conceal_Menu();
     m_Frame9->exercise().clearCountdown();
-    m_shell.currentModeName = DrillEntry::entry(id).modeName;
+    m_shell.currentMode = DrillEntry::entry(id).mode;
     Cleanup();
     showTopPanel(m_Frame9);
     m_Frame9->showDrillArea();

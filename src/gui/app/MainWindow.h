@@ -8,7 +8,9 @@
 #include "core/material/SystemRandom.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/sound/KeySoundSwitch.h"
+#include "core/material/Language.h"
 #include "core/wubi/CodeTable.h"
+#include "gui/practice/DrillServices.h"
 #include "gui/app/ShellServices.h"
 #include "gui/app/WindowPictures.h"
 
@@ -18,7 +20,6 @@
 
 class CaptionBar;
 class DelayTimer;
-class DrillContext;
 class DrillPanel;
 class EditBoxHook;
 class MainMenuBar;
@@ -83,7 +84,7 @@ public:
     QWidget *SetTextFocus();
     void Cleanup();
     // Sets up an article exercise in the view the Window setting chooses.
-    void preliminary(const QString &language);
+    void preliminary(Language language);
 
     // Shows the speaking face for a moment, letting other events run meanwhile.
     void face_change();
@@ -155,6 +156,6 @@ private:
     CodeTable m_codeTable;       // the code lists of the input method
     SystemRandom m_random;       // the drills' draws
     Speech *m_speech;            // SpeakText, LastSpokenText, SpeechEngineReady
-    std::unique_ptr<DrillContext> m_drillContext;
+    std::unique_ptr<DrillVoice> m_drillVoice; // the drills' speech and speaking face
     DrillPanel *m_drills;        // the drills of the drill area
 };

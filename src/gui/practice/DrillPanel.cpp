@@ -2,72 +2,75 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/practice/DrillPanel.h"
 
-#include "core/material/DrillDraw.h"
+#include "core/practice/DrillModel.h"
 #include "core/settings/Settings.h"
-#include "gui/practice/DrillContext.h"
+#include "core/sound/KeySoundSwitch.h"
 #include "gui/practice/DrillWidgets.h"
+#include "gui/practice/KeyboardArea.h"
 #include "gui/practice/SingleKeyDrill.h"
 #include "gui/practice/WordDrill.h"
 #include "widgets/InputBox.h"
 #include "widgets/KorvelButton.h"
 #include "widgets/OnScreenKeyboard.h"
+#include "widgets/RadicalAnalysisStrip.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 
-DrillPanel::DrillPanel(DrillContext &context, QFrame *Frame3, QFrame *Frame4, QFrame *Frame5, QFrame *Frame6,
-                       QObject *parent)
-    : QObject(parent), Check5(DrillWidgets::optionBox(QStringLiteral("Check5"), Frame3)), m_context(context),
-      m_Frame3(Frame3), m_Frame4(Frame4), m_Frame5(Frame5), m_Frame6(Frame6),
-      m_singleKey(new SingleKeyDrill(context, Frame3, Frame4, Frame5, this)),
-      m_word(new WordDrill(context, Frame5, Frame6, Check5, this))
+DrillPanel::DrillPanel(Settings &settings, Exercise &exercise, CodeTable &codeTable, DrillMaterial material,
+                       DrillVoice &voice, KeySoundSwitch &keySounds, KeyboardArea &keyboards, QFrame *Frame3,
+                       QFrame *Frame4, QFrame *Frame5, QFrame *Frame6, QObject *parent)
+    : QObject(parent), Check5(DrillWidgets::optionBox(QStringLiteral("Check5"), Frame3)),
+      m_model(new DrillModel(settings, exercise, codeTable, this)), m_keyboards(keyboards), m_Frame3(Frame3),
+      m_Frame4(Frame4), m_Frame5(Frame5), m_Frame6(Frame6),
+      m_singleKey(new SingleKeyDrill(*m_model, material, voice, keyboards, Frame3, Frame4, Frame5, this)),
+      m_word(new WordDrill(*m_model, material, voice, keyboards, Frame5, Frame6, Check5, this))
 {
     // The numbers drills show no chooser: their box takes the chooser's place.
     Check5->move(Frame4->geometry().topLeft() + QPoint(12, 10));
     Check5->hide();
     Frame5->raise();
     connect(Check5, &QCheckBox::clicked, this, &DrillPanel::Check5_Click);
-    connect(m_singleKey, &SingleKeyDrill::targetChanged, this, [this] {
+    connect(m_singleKey, &SingleKeyDrill::targetShown, this, [this] {
         if (Check5->isChecked())
             Check5_Click();
     });
+    connect(m_model, &DrillModel::keySound, this, [&keySounds](KeySound sound) { keySounds.play(sound); });
 }
+
+DrillPanel::~DrillPanel() = default;
 
 void DrillPanel::openDrill(DrillEntry::Id id)
 {
     const DrillEntry &entry = DrillEntry::entry(id);
-    const Settings &settings = m_context.settings;
+    const Settings &settings = m_model->settings();
+    m_model->open(id);
     // The key marked by the drill before would stay lit over a Chinese
     // character, which has no key of its own.
-    m_context.LUMOJP1->conceal();
+    m_keyboards.LUMOJP1->conceal();
 
     m_Frame4->setVisible(entry.showFrame4);
     m_Frame5->setVisible(entry.showFrame5);
     m_Frame6->setVisible(entry.showFrame6);
     m_word->KorvelButton4->setVisible(entry.showKorvelButton4);
     m_singleKey->showArea(entry.singleKey);
-    if (id != DrillEntry::Id::Characters)
-        m_singleKey->Label4->hide();
+    m_singleKey->Label4->hide();
     Check5->setVisible(entry.option == DrillEntry::Option::Check5);
-    m_context.showKeyboards(entry.showsWubiKeyboard(settings.InputMeans));
+    m_keyboards.showWubi(entry.showsWubiKeyboard(settings.InputMeans));
     setAnalysis(entry);
 
-    if (entry.singleKey)
-        m_singleKey->setDrillMode(entry.drillMode);
-    else
-        m_word->setWordDrillKind(entry.wordDrillKind);
     const QString caption = entry.optionCaption(settings.InputMeans);
-    const qint16 value = entry.optionValue(settings);
+    const bool ticked = m_model->optionTicked();
     switch (entry.option) {
     case DrillEntry::Option::Check1:
-        setOption(m_singleKey->Check1, caption, value);
+        setOption(m_singleKey->Check1, caption, ticked);
         break;
     case DrillEntry::Option::Check2:
-        setOption(m_word->Check2, caption, value);
+        setOption(m_word->Check2, caption, ticked);
         break;
     case DrillEntry::Option::Check5:
-        setOption(Check5, caption, value);
+        setOption(Check5, caption, ticked);
         break;
     case DrillEntry::Option::None:
         break;
@@ -81,13 +84,11 @@ void DrillPanel::openDrill(DrillEntry::Id id)
         m_singleKey->FillCharacterLists(1);
         break;
     case DrillEntry::Id::Words:
-        m_word->FillWordLists(1);
-        break;
     case DrillEntry::Id::Phrases:
-        m_word->FillWordLists(2);
+        m_word->FillWordLists(entry.wordDrillKind);
         break;
     case DrillEntry::Id::NumberWords:
-        m_word->read_text(3);
+        m_word->read_text(entry.wordDrillKind);
         break;
     case DrillEntry::Id::NumberCharacters:
         m_singleKey->loadNumberCharacters();
@@ -105,11 +106,11 @@ void DrillPanel::openDrill(DrillEntry::Id id)
 // A box set from code runs its click logic, as a click would, whether or not
 // its value changed: the set-up relies on it to show the right hints and
 // keyboard.
-void DrillPanel::setOption(QCheckBox *box, const QString &caption, qint16 value)
+void DrillPanel::setOption(QCheckBox *box, const QString &caption, bool ticked)
 {
     box->setText(caption);
     box->adjustSize();
-    box->setChecked(value == 1);
+    box->setChecked(ticked);
     runClick(box);
 }
 
@@ -131,22 +132,15 @@ void DrillPanel::runClick(QCheckBox *box)
 // drills with the input method "五笔".
 void DrillPanel::setAnalysis(const DrillEntry &entry)
 {
-    const bool enabled = entry.analysisEnabled(m_context.settings.InputMeans);
+    m_singleKey->Wbzg2->hide();
+    m_word->Wbzg1->hide();
+    if (entry.analysis == DrillEntry::Analysis::None)
+        return;
     QCheckBox *box = entry.analysis == DrillEntry::Analysis::Phrase ? m_word->Check9 : m_singleKey->Check8;
-    const WubiAids::Analysis analysis = entry.analysis == DrillEntry::Analysis::Phrase
-        ? WubiAids::Analysis::Wbzg1
-        : WubiAids::Analysis::Wbzg2;
-    if (entry.analysis == DrillEntry::Analysis::None) {
-        m_context.wubi.showAnalysis(WubiAids::Analysis::Wbzg1, false);
-        m_context.wubi.showAnalysis(WubiAids::Analysis::Wbzg2, false);
-        return;
-    }
+    const bool enabled = m_model->analysisEnabled();
     box->setEnabled(enabled);
-    if (enabled) {
-        setOption(box, box->text(), m_context.settings.CWbzgDemand);
-        return;
-    }
-    m_context.wubi.showAnalysis(analysis, false);
+    if (enabled)
+        setOption(box, box->text(), m_model->analysisTicked());
 }
 
 // Check5 belongs to the numbers drills; while it is hidden (the digits, or
@@ -155,14 +149,12 @@ void DrillPanel::Check5_Click()
 {
     if (!DrillWidgets::isShown(m_Frame3) || DrillWidgets::isShown(m_Frame4) || !DrillWidgets::isShown(Check5))
         return;
-    const qint16 value = Check5->isChecked() ? 1 : 0;
+    m_model->setOptionTicked(Check5->isChecked());
     if (DrillWidgets::isShown(m_Frame5)) {
-        m_context.settings.EWordRecite = value;
         m_word->Text2->setFocus();
         return;
     }
-    m_singleKey->showCharacterHint(Check5->isChecked());
-    m_context.settings.CWordCue = value;
+    m_singleKey->showCharacterHint();
     m_singleKey->Text1->setFocus();
 }
 

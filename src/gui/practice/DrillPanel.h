@@ -3,26 +3,36 @@
 #pragma once
 
 #include "core/material/DrillEntry.h"
+#include "gui/practice/DrillServices.h"
 
 #include <QObject>
 
-class DrillContext;
+class CodeTable;
+class DrillModel;
+class Exercise;
+class KeyboardArea;
+class KeySoundSwitch;
 class QCheckBox;
 class QFrame;
 class SingleKeyDrill;
 class WordDrill;
+struct Settings;
 
 // The drills of the practice panel: the single-key drills and the word
-// drills in the drill area `Frame3`, and the numbers' option box `Check5`.
-// The main window's drill entries end the running exercise, show the drill
-// area and then call openDrill().
+// drills in the drill area `Frame3`, and the numbers' option box `Check5`,
+// all views of one drill model. The main window's drill entries end the
+// running exercise, show the drill area and then call openDrill().
 class DrillPanel : public QObject
 {
     Q_OBJECT
 
 public:
-    DrillPanel(DrillContext &context, QFrame *Frame3, QFrame *Frame4, QFrame *Frame5, QFrame *Frame6,
-               QObject *parent = nullptr);
+    // The settings, the exercise, the code lists, the key sounds and the
+    // keyboards outlive the panel.
+    DrillPanel(Settings &settings, Exercise &exercise, CodeTable &codeTable, DrillMaterial material,
+               DrillVoice &voice, KeySoundSwitch &keySounds, KeyboardArea &keyboards, QFrame *Frame3,
+               QFrame *Frame4, QFrame *Frame5, QFrame *Frame6, QObject *parent = nullptr);
+    ~DrillPanel() override;
 
     // Sets the drill area up for a menu entry: frames, option boxes from the
     // settings (running their click logic), keyboards, material and first
@@ -35,16 +45,18 @@ public:
 
     void Check5_Click();
 
+    DrillModel &model() const { return *m_model; }
     SingleKeyDrill *singleKey() const { return m_singleKey; }
     WordDrill *word() const { return m_word; }
     QCheckBox *const Check5; // the numbers' read-aloud or code-hint box
 
 private:
-    void setOption(QCheckBox *box, const QString &caption, qint16 value);
+    void setOption(QCheckBox *box, const QString &caption, bool ticked);
     void setAnalysis(const DrillEntry &entry);
     void runClick(QCheckBox *box);
 
-    DrillContext &m_context;
+    DrillModel *m_model;
+    KeyboardArea &m_keyboards;
     QFrame *const m_Frame3;
     QFrame *const m_Frame4;
     QFrame *const m_Frame5;

@@ -3,6 +3,7 @@
 #include "gui/practice/DrillWidgets.h"
 
 #include "widgets/InputBox.h"
+#include "widgets/RadicalAnalysisStrip.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,6 +95,11 @@ QTextEdit *targetWord(QWidget *parent)
     return word;
 }
 
+RadicalAnalysisStrip *analysisStrip(const QString &name, QWidget *parent)
+{
+    return named(new RadicalAnalysisStrip(parent), name);
+}
+
 void placeChooserRow(QLabel *caption, QComboBox *chooser, QCheckBox *option, QCheckBox *analysis)
 {
     auto *row = new QHBoxLayout(caption->parentWidget());
@@ -105,7 +111,8 @@ void placeChooserRow(QLabel *caption, QComboBox *chooser, QCheckBox *option, QCh
     row->addWidget(analysis);
 }
 
-void placeTargetArea(QWidget *area, QLabel *target, QLabel *hint, InputBox *box, const QFrame *Frame5)
+void placeTargetArea(QWidget *area, QLabel *target, QLabel *hint, RadicalAnalysisStrip *analysis, InputBox *box,
+                     const QFrame *Frame5)
 {
     area->setGeometry(Frame5->geometry());
     box->setFixedWidth(120);
@@ -117,15 +124,18 @@ void placeTargetArea(QWidget *area, QLabel *target, QLabel *hint, InputBox *box,
     column->addWidget(target, 0, Qt::AlignHCenter);
     column->addWidget(hint);
     column->addWidget(box, 0, Qt::AlignHCenter);
+    column->addWidget(analysis, 0, Qt::AlignHCenter);
     column->addStretch();
 }
 
-void placeWordLine(QFrame *Frame5, QTextEdit *word, QLabel *hint, InputBox *box, QWidget *button)
+void placeWordLine(QFrame *Frame5, QTextEdit *word, QLabel *hint, RadicalAnalysisStrip *analysis, InputBox *box,
+                   QWidget *button)
 {
     auto *column = new QVBoxLayout(Frame5);
     column->setContentsMargins(16, 8, 16, 8);
     column->addWidget(word);
     column->addWidget(hint);
+    column->addWidget(analysis, 0, Qt::AlignHCenter);
     auto *row = new QHBoxLayout;
     row->addWidget(box);
     row->addWidget(button);

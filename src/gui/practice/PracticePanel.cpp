@@ -5,9 +5,11 @@
 #include "core/app/ShellState.h"
 #include "core/platform/Twips.h"
 #include "core/settings/Settings.h"
+#include "gui/practice/KeyboardArea.h"
 #include "gui/practice/StatisticsBar.h"
 #include "gui/practice/TextFocus.h"
 #include "widgets/OnScreenKeyboard.h"
+#include "widgets/WubiKeyboard.h"
 
 namespace {
 
@@ -42,6 +44,11 @@ PracticePanel::PracticePanel(Settings &settings, ShellState &shell, QWidget *par
     m_LUMOJP1->setObjectName(QStringLiteral("LUMOJP1"));
     m_LUMOJP1->move((panelWidth - m_LUMOJP1->sizeHint().width()) / 2, 0);
     m_LUMOJP1->resize(m_LUMOJP1->sizeHint());
+    m_lumo_wbjp1 = new WubiKeyboard(m_Frame1);
+    m_lumo_wbjp1->setObjectName(QStringLiteral("lumo_wbjp1"));
+    m_lumo_wbjp1->move((panelWidth - m_lumo_wbjp1->sizeHint().width()) / 2, 0);
+    m_lumo_wbjp1->resize(m_lumo_wbjp1->sizeHint());
+    m_keyboards = new KeyboardArea(m_LUMOJP1, m_lumo_wbjp1, [this] { SetTextFocus(); }, this);
     m_Frame15 = makeFrame(QStringLiteral("Frame15"), this, QRect(0, 0, viewWidth, 0));
     m_Frame15->hide();
     m_Frame2->setGeometry(panelWidth - statisticsWidth, 0, statisticsWidth, drillHeight);
@@ -104,7 +111,7 @@ void PracticePanel::Cleanup()
     m_exercise.Cleanup(m_settings);
 }
 
-void PracticePanel::preliminary(const QString &language)
+void PracticePanel::preliminary(Language language)
 {
     m_Frame3->hide();
     m_Frame7->show();
@@ -114,7 +121,7 @@ void PracticePanel::preliminary(const QString &language)
         openAbreastView(language);
 }
 
-void PracticePanel::openNormalView(const QString &language)
+void PracticePanel::openNormalView(Language language)
 {
     m_Frame15->hide();
     setModeName(language);
@@ -125,7 +132,7 @@ void PracticePanel::openNormalView(const QString &language)
     startNormalViewInput();
 }
 
-void PracticePanel::openAbreastView(const QString &language)
+void PracticePanel::openAbreastView(Language language)
 {
     m_Frame15->show();
     m_Frame15->raise();
@@ -136,18 +143,18 @@ void PracticePanel::openAbreastView(const QString &language)
     setArticleOptions(language);
 }
 
-void PracticePanel::setModeName(const QString &language)
+void PracticePanel::setModeName(Language language)
 {
-    m_shell.currentModeName = language == u"e" ? QStringLiteral("英文章练习") : QStringLiteral("中文章练习");
+    m_shell.currentMode = language == Language::English ? PracticeMode::EnglishArticle : PracticeMode::ChineseArticle;
 }
 
 // The on-screen keyboard for English text and for input methods other than
 // Wubi, the Wubi radical keyboard otherwise; both keyboards come later.
-void PracticePanel::showArticleKeyboard(const QString &) {}
+void PracticePanel::showArticleKeyboard(Language) {}
 
 // The two option boxes of the view get their captions and values from the
 // settings and run their click logic; the option boxes come later.
-void PracticePanel::setArticleOptions(const QString &) {}
+void PracticePanel::setArticleOptions(Language) {}
 
 // The source box gets the practised text from the input count + 1 on, all in
 // black, with its first character selected; the source box comes later.

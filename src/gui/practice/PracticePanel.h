@@ -2,12 +2,15 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/material/Language.h"
 #include "core/practice/Exercise.h"
 
 #include <QFrame>
 #include <QTimer>
 
+class KeyboardArea;
 class OnScreenKeyboard;
+class WubiKeyboard;
 class StatisticsBar;
 struct Settings;
 struct ShellState;
@@ -36,8 +39,11 @@ public:
     QFrame *Frame7() const { return m_Frame7; }
     QFrame *Frame15() const { return m_Frame15; }
     QFrame *Frame1() const { return m_Frame1; }
-    // The on-screen keyboard in the keyboard area.
+    // The on-screen keyboard and the Wubi radical keyboard, one of them shown
+    // in the keyboard area.
+    KeyboardArea &keyboards() const { return *m_keyboards; }
     OnScreenKeyboard *LUMOJP1() const { return m_LUMOJP1; }
+    WubiKeyboard *lumo_wbjp1() const { return m_lumo_wbjp1; }
 
     // The height of the statistics bar in twips: 3795 beside the drills and
     // the normal view, 6525 beside the abreast view.
@@ -49,9 +55,9 @@ public:
 
     // Ends the running exercise and resets the statistics for a new one.
     void Cleanup();
-    // Opens the article exercise in the view the Window setting chooses;
-    // language is "e" or "c". The practised text is already in place.
-    void preliminary(const QString &language);
+    // Opens the article exercise in the view the Window setting chooses.
+    // The practised text is already in place.
+    void preliminary(Language language);
     // Gives the focus to the input box of the visible view; returns it, or
     // nullptr when no box could take it.
     QWidget *SetTextFocus();
@@ -68,14 +74,14 @@ signals:
 
 private:
     QFrame *makeFrame(const QString &name, QWidget *parent, const QRect &geometry);
-    void openNormalView(const QString &language);
-    void openAbreastView(const QString &language);
-    void setModeName(const QString &language);
+    void openNormalView(Language language);
+    void openAbreastView(Language language);
+    void setModeName(Language language);
 
     // Steps of the article views that belong to article practice, the option
     // boxes and the keyboards; they arrive with those views.
-    void showArticleKeyboard(const QString &language);
-    void setArticleOptions(const QString &language);
+    void showArticleKeyboard(Language language);
+    void setArticleOptions(Language language);
     void fillArticleSource();
     void startNormalViewInput();
     void startAbreastViewLines();
@@ -93,4 +99,6 @@ private:
     QFrame *m_Frame15;           // abreast article view
     QFrame *m_Frame1;            // keyboard area
     OnScreenKeyboard *m_LUMOJP1; // on-screen keyboard, in the keyboard area
+    WubiKeyboard *m_lumo_wbjp1;  // Wubi radical keyboard, in the same place
+    KeyboardArea *m_keyboards;
 };

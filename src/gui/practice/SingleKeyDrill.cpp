@@ -6,21 +6,23 @@
 #include "core/material/DrillDraw.h"
 #include "core/material/DrillFiles.h"
 #include "core/platform/Prompter.h"
-#include "core/practice/Exercise.h"
-#include "core/practice/SingleKeyInput.h"
+#include "core/practice/DrillModel.h"
 #include "core/settings/Settings.h"
 #include "gui/practice/DrillChooser.h"
-#include "gui/practice/DrillContext.h"
 #include "gui/practice/DrillWidgets.h"
+#include "gui/practice/KeyboardArea.h"
 #include "widgets/InputBox.h"
 #include "widgets/OnScreenKeyboard.h"
+#include "widgets/RadicalAnalysisStrip.h"
+#include "widgets/WubiKeyboard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 
-SingleKeyDrill::SingleKeyDrill(DrillContext &context, QFrame *Frame3, QFrame *Frame4, QFrame *Frame5,
+SingleKeyDrill::SingleKeyDrill(DrillModel &model, DrillMaterial material, DrillVoice &voice,
+                               KeyboardArea &keyboards, QFrame *Frame3, QFrame *Frame4, QFrame *Frame5,
                                QObject *parent)
     : QObject(parent),
       Label14(DrillWidgets::caption(QStringLiteral("Label14"), QStringLiteral("请选择练习内容："), Frame4)),
@@ -30,14 +32,17 @@ SingleKeyDrill::SingleKeyDrill(DrillContext &context, QFrame *Frame3, QFrame *Fr
       area(new QWidget(Frame3)),
       Label2(DrillWidgets::targetCharacter(area)),
       Label4(DrillWidgets::hintLabel(QStringLiteral("Label4"), area)),
+      Wbzg2(DrillWidgets::analysisStrip(QStringLiteral("Wbzg2"), area)),
       Text1(DrillWidgets::inputBox(QStringLiteral("Text1"), area)),
-      m_context(context), m_Frame3(Frame3), m_Frame5(Frame5)
+      m_model(model), m_material(material), m_voice(voice), m_keyboards(keyboards), m_Frame3(Frame3),
+      m_Frame5(Frame5)
 {
     Check8->setText(QStringLiteral("智能分析"));
     Label14->setBuddy(Combo2);
     DrillWidgets::placeChooserRow(Label14, Combo2, Check1, Check8);
-    DrillWidgets::placeTargetArea(area, Label2, Label4, Text1, Frame5);
+    DrillWidgets::placeTargetArea(area, Label2, Label4, Wbzg2, Text1, Frame5);
     Label4->hide();
+    Wbzg2->hide();
 
     connect(Combo2, &QComboBox::activated, this, &SingleKeyDrill::Combo2_Click);
     connect(Check1, &QCheckBox::clicked, this, &SingleKeyDrill::Check1_Click);
@@ -45,6 +50,8 @@ SingleKeyDrill::SingleKeyDrill(DrillContext &context, QFrame *Frame3, QFrame *Fr
     connect(Text1, &InputBox::keyDown, this, &SingleKeyDrill::Text1_KeyDown);
     connect(Text1, &InputBox::keyPress, this, &SingleKeyDrill::Text1_KeyPress);
     connect(Text1, &InputBox::change, this, &SingleKeyDrill::Text1_Change);
+    connect(&m_model, &DrillModel::targetChanged, this, &SingleKeyDrill::showTarget);
+    connect(&m_model, &DrillModel::nextTargetWanted, this, &SingleKeyDrill::showNextTarget);
 }
 
 void SingleKeyDrill::showArea(bool shown)
@@ -54,17 +61,17 @@ void SingleKeyDrill::showArea(bool shown)
 
 void SingleKeyDrill::FillCharacterLists(int kind)
 {
-    const Settings &settings = m_context.settings;
+    const Settings &settings = m_model.settings();
     const DrillChoices choices = kind == 0
         ? DrillChoices::letterDrills(settings.Letter)
-        : DrillChoices::filesIn(m_context.programFolder.path(DrillFiles::characterFolder(settings.InputMeans)),
+        : DrillChoices::filesIn(m_material.programFolder.path(DrillFiles::characterFolder(settings.InputMeans)),
                                 settings.Cword);
-    if (DrillChooser::fill(Combo2, choices, m_context.prompter)) {
+    if (DrillChooser::fill(Combo2, choices, m_material.prompter)) {
         Combo2_Click();
         return;
     }
     m_type1_text.clear();
-    setTarget(QString());
+    m_model.setTarget(QString());
 }
 
 void SingleKeyDrill::loadNumberCharacters()
@@ -77,21 +84,21 @@ void SingleKeyDrill::loadNumberCharacters()
 // shows are judged against it, not against the letter before.
 void SingleKeyDrill::showNextTarget()
 {
-    const QString target = ::open_type1(m_drillMode, m_letterSet, m_type1_text, m_context.random);
-    setTarget(target);
-    if (m_drillMode == DrillMode::Letters && Check1->isChecked())
-        m_context.speak(target);
+    const QString target = ::open_type1(m_model.drillMode(), m_letterSet, m_type1_text, m_material.random);
+    m_model.setTarget(target);
+    if (m_model.drillMode() == DrillMode::Letters && m_model.optionTicked())
+        m_voice.speak(target);
 }
 
 void SingleKeyDrill::Combo2_Click()
 {
-    Settings &settings = m_context.settings;
+    Settings &settings = m_model.settings();
     const int entry = Combo2->currentIndex();
-    if (m_drillMode == DrillMode::Letters) {
+    if (m_model.drillMode() == DrillMode::Letters) {
         m_letterSet = entry;
         showNextTarget();
         settings.Letter = qint16(entry);
-    } else if (m_drillMode == DrillMode::Characters) {
+    } else if (m_model.drillMode() == DrillMode::Characters) {
         const QString name = Combo2->currentText();
         if (loadPool(DrillFiles::characterPool(settings.InputMeans, name), true))
             return; // the first entry was loaded in place of the empty pool
@@ -103,16 +110,16 @@ void SingleKeyDrill::Combo2_Click()
 
 bool SingleKeyDrill::loadPool(const QString &literal, bool fromChooser)
 {
-    const QString path = m_context.programFolder.path(literal);
+    const QString path = m_material.programFolder.path(literal);
     const std::optional<QString> pool = CharacterPool::load(path);
     m_type1_text = pool.value_or(QString());
     if (!pool) {
-        m_context.prompter.inform(QStringLiteral("无法读取当前练习文件！"), QStringLiteral("提示"),
-                                  Prompter::Icon::Information);
+        m_material.prompter.inform(QStringLiteral("无法读取当前练习文件！"), QStringLiteral("提示"),
+                                   Prompter::Icon::Information);
         return false;
     }
     if (m_type1_text.isEmpty()
-        && DrillChooser::askToDeleteEmptyFile(path, fromChooser ? Combo2 : nullptr, m_context.prompter)) {
+        && DrillChooser::askToDeleteEmptyFile(path, fromChooser ? Combo2 : nullptr, m_material.prompter)) {
         Combo2->setCurrentIndex(0);
         Combo2_Click();
         return true;
@@ -120,49 +127,52 @@ bool SingleKeyDrill::loadPool(const QString &literal, bool fromChooser)
     return false;
 }
 
-// The change of Label2: the keyboard marks the new key, and the option boxes
-// that are ticked run again so that the code hint follows the character.
-void SingleKeyDrill::setTarget(const QString &target)
+// A new target: the keyboard marks its key, and the hints follow it.
+void SingleKeyDrill::showTarget()
 {
-    Label2->setText(target);
-    m_context.LUMOJP1->xzjp(target);
-    if (Check1->isChecked())
-        Check1_Click();
-    emit targetChanged();
+    Label2->setText(m_model.target());
+    m_keyboards.LUMOJP1->xzjp(m_model.target());
+    if (chineseTarget())
+        showHints(false);
+    emit targetShown();
 }
 
-bool SingleKeyDrill::panelShown() const
+bool SingleKeyDrill::chineseTarget() const
 {
-    return DrillWidgets::isShown(m_Frame3);
+    const DrillMode mode = m_model.drillMode();
+    return mode == DrillMode::Characters || mode == DrillMode::NumberCharacters;
 }
 
-void SingleKeyDrill::showCharacterHint(bool ticked)
+void SingleKeyDrill::showHints(bool codeAsked)
 {
-    if (ticked) {
-        QString found;
-        const QString code = m_context.codeOf(Label2->text(), &found);
-        Label4->setText(m_context.codeHint(code));
-        Label4->show();
-        m_context.wubi.WBZGDemand(WubiAids::Analysis::Wbzg2, found);
-        if (m_context.isWubi())
-            m_context.wubi.load_wbm(code);
-    } else {
-        Label4->hide();
-        m_context.wubi.conceal_wbm();
-    }
-    m_context.showKeyboards(m_context.isWubi());
+    const bool codeShown = codeAsked || m_model.optionTicked();
+    const QString code = m_model.code();
+    Label4->setText(m_model.codeHint(code));
+    Label4->setVisible(codeShown);
+    Wbzg2->setVisible(m_model.analysisEnabled() && m_model.analysisTicked());
+    // The radical table knows characters the code lists may not.
+    Wbzg2->WBZGDemand(m_model.target().trimmed());
+    if (m_model.isWubi() && codeShown)
+        m_keyboards.lumo_wbjp1->load_wbm(code);
+    else
+        m_keyboards.lumo_wbjp1->conceal_wbm();
+}
+
+void SingleKeyDrill::showCharacterHint()
+{
+    showHints(false);
+    m_keyboards.showWubi(m_model.isWubi());
 }
 
 void SingleKeyDrill::Check1_Click()
 {
-    if (panelShown() && !DrillWidgets::isShown(m_Frame5)) {
-        const qint16 value = Check1->isChecked() ? 1 : 0;
-        if (m_drillMode == DrillMode::Letters) {
-            m_context.showKeyboards(false);
-            m_context.settings.EWordRecite = value;
-        } else if (m_drillMode == DrillMode::Characters) {
-            showCharacterHint(Check1->isChecked());
-            m_context.settings.CWordCue = value;
+    if (DrillWidgets::isShown(m_Frame3) && !DrillWidgets::isShown(m_Frame5)) {
+        if (m_model.drillMode() == DrillMode::Letters) {
+            m_model.setOptionTicked(Check1->isChecked());
+            m_keyboards.showWubi(false);
+        } else if (m_model.drillMode() == DrillMode::Characters) {
+            m_model.setOptionTicked(Check1->isChecked());
+            showCharacterHint();
         }
     }
     Text1->setFocus();
@@ -170,28 +180,20 @@ void SingleKeyDrill::Check1_Click()
 
 void SingleKeyDrill::Check8_Click()
 {
-    m_context.wubi.showAnalysis(WubiAids::Analysis::Wbzg2, Check8->isChecked());
-    m_context.settings.CWbzgDemand = Check8->isChecked() ? 1 : 0;
+    m_model.setAnalysisTicked(Check8->isChecked());
+    Wbzg2->setVisible(Check8->isChecked());
     Text1->setFocus();
 }
 
 void SingleKeyDrill::Text1_KeyDown(int keyCode, int)
 {
-    const Settings &settings = m_context.settings;
-    switch (SingleKeyInput::keyDown(keyCode, m_drillMode, settings.ReciteKey, settings.CueKey)) {
+    switch (m_model.singleKeyDown(keyCode)) {
     case SingleKeyInput::KeyDown::SpeakTarget:
-        m_context.speak(Label2->text());
+        m_voice.speak(m_model.target());
         break;
-    case SingleKeyInput::KeyDown::ShowCode: {
-        QString found;
-        const QString code = m_context.codeOf(Label2->text(), &found);
-        Label4->show();
-        Label4->setText(m_context.codeHint(code));
-        m_context.wubi.WBZGDemand(WubiAids::Analysis::Wbzg2, found);
-        if (m_context.isWubi())
-            m_context.wubi.load_wbm(code);
+    case SingleKeyInput::KeyDown::ShowCode:
+        showHints(true);
         break;
-    }
     case SingleKeyInput::KeyDown::None:
         break;
     }
@@ -200,30 +202,9 @@ void SingleKeyDrill::Text1_KeyDown(int keyCode, int)
 
 void SingleKeyDrill::Text1_KeyPress(int &code)
 {
-    m_context.exercise.startClock();
-    DrillCounts counts = m_context.counts();
-    const SingleKeyInput::Press press = SingleKeyInput::keyPress(char32_t(code), Label2->text(), counts);
-    // Counted before the next letter is read aloud: the speaking face lets
-    // the next keys in while it shows, and they count on from here.
-    m_context.setCounts(counts);
-    m_context.playKeySound(press.sound);
+    const SingleKeyInput::Press press = m_model.singleKeyPress(char32_t(code));
     if (press.emptyBox)
         Text1->clear();
-    if (press.right) {
-        showNextTarget();
-        if (m_drillMode == DrillMode::Characters)
-            showCodeAfterRightKey();
-    }
-}
-
-void SingleKeyDrill::showCodeAfterRightKey()
-{
-    QString found;
-    const QString code = m_context.codeOf(Label2->text(), &found);
-    Label4->setVisible(Check1->isChecked());
-    m_context.wubi.showAnalysis(WubiAids::Analysis::Wbzg2, Check8->isChecked());
-    Label4->setText(m_context.codeHint(code));
-    m_context.wubi.WBZGDemand(WubiAids::Analysis::Wbzg2, found);
 }
 
 // Every key has been judged in its key press: the box never keeps a text.

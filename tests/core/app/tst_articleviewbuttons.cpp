@@ -66,7 +66,7 @@ void tst_ArticleViewButtons::press()
     QFETCH(bool, abreastEnabled);
 
     auto buttons = ArticleViewButtons::forWindowSetting(qint16(window));
-    QCOMPARE(buttons.press(pressed, mode), switches);
+    QCOMPARE(buttons.press(pressed, practiceModeNamed(mode).value_or(PracticeMode::None)), switches);
     QCOMPARE(buttons.normalEnabled(), normalEnabled);
     QCOMPARE(buttons.abreastEnabled(), abreastEnabled);
 }

@@ -60,7 +60,7 @@ void tst_HelpPages::helpPageFor()
 {
     QFETCH(QString, modeName);
     QFETCH(QString, page);
-    QCOMPARE(::helpPageFor(modeName), page);
+    QCOMPARE(::helpPageFor(practiceModeNamed(modeName).value_or(PracticeMode::None)), page);
 }
 
 void tst_HelpPages::helpPagePath_data()
@@ -111,7 +111,7 @@ void tst_HelpPages::shippedPageExists_data()
     QTest::newRow("welcome page") << welcomeHelpPage();
     QTest::newRow("speech page") << speechHelpPage();
     for (const QString &mode : viewModes())
-        QTest::addRow("view %s", qPrintable(mode)) << ::helpPageFor(mode);
+        QTest::addRow("view %s", qPrintable(mode)) << ::helpPageFor(practiceModeNamed(mode).value());
     for (const HelpTopic &topic : helpContents())
         QTest::addRow("contents %s", qPrintable(topic.title)) << "\\help.chm::html/" + topic.fileName;
 }
@@ -129,7 +129,7 @@ void tst_HelpPages::everyViewPageIsInTheContents()
     for (const HelpTopic &topic : helpContents())
         listed << "\\help.chm::html/" + topic.fileName;
     for (const QString &mode : viewModes())
-        QVERIFY2(listed.contains(::helpPageFor(mode)), qPrintable(mode));
+        QVERIFY2(listed.contains(::helpPageFor(practiceModeNamed(mode).value())), qPrintable(mode));
     QVERIFY(listed.contains(speechHelpPage()));
     QCOMPARE(listed.first(), welcomeHelpPage());
 }

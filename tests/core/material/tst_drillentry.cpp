@@ -45,7 +45,7 @@ void tst_DrillEntry::forMenu()
 
     QCOMPARE(DrillEntry::forMenu(menu, entry), id);
     if (id)
-        QCOMPARE(DrillEntry::entry(*id).modeName, modeName);
+        QCOMPARE(::modeName(DrillEntry::entry(*id).mode), modeName);
 }
 
 void tst_DrillEntry::chineseEntriesFollowTheInputMethod_data()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
+#include "core/material/DrillKinds.h"
 #include "core/practice/KeySound.h"
 #include "core/practice/SingleKeyInput.h"
 
@@ -22,7 +23,7 @@ void tst_SingleKeyInput::keyPress_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<uint>("code");
-    QTest::addColumn<int>("sound");
+    QTest::addColumn<KeySound>("sound");
     QTest::addColumn<bool>("right");
     QTest::addColumn<DrillCounts>("counts");
 
@@ -42,7 +43,7 @@ void tst_SingleKeyInput::keyPress()
 {
     QFETCH(QString, target);
     QFETCH(uint, code);
-    QFETCH(int, sound);
+    QFETCH(KeySound, sound);
     QFETCH(bool, right);
     QFETCH(DrillCounts, counts);
 
@@ -75,7 +76,7 @@ void tst_SingleKeyInput::keyDown()
     QFETCH(QString, drillMode);
     QFETCH(int, keyCode);
     QFETCH(KeyDown, action);
-    QCOMPARE(SingleKeyInput::keyDown(keyCode, drillMode, 114, 113), action);
+    QCOMPARE(SingleKeyInput::keyDown(keyCode, drillModeNamed(drillMode).value(), 114, 113), action);
 }
 
 QTEST_GUILESS_MAIN(tst_SingleKeyInput)

@@ -43,7 +43,7 @@ void tst_KeySoundSwitch::keySoundsFollowCueMusic()
     settings.CueMusic = qint16(cueMusic);
     KeySoundSwitch keySounds(settings, effects);
 
-    keySounds.play(2);
+    keySounds.play(KeySound::Right);
     effects.playGameSound(SoundEffects::GameSound::LetterCaught);
 
     QStringList expected;
@@ -56,7 +56,7 @@ void tst_KeySoundSwitch::keySoundsFollowCueMusic()
     // takes effect at once.
     settings.CueMusic = qint16(keySoundPlays ? 0 : 1);
     output.clear();
-    keySounds.play(1);
+    keySounds.play(KeySound::Wrong);
     QCOMPARE(output.played().size(), keySoundPlays ? 0 : 1);
 }
 

@@ -142,7 +142,7 @@ void tst_MainDrills::everyDrillEntry()
     makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects });
 
     m_window->SmartNetXpButtonm_Click(menu, entry);
-    QCOMPARE(m_window->shell().currentModeName, modeName);
+    QCOMPARE(::modeName(m_window->shell().currentMode), modeName);
     QVERIFY(m_window->Frame9()->isVisible());
     QVERIFY(m_window->Frame9()->Frame3()->isVisible());
     QVERIFY(!m_window->Picture11()->isVisible());

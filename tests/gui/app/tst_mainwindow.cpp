@@ -12,6 +12,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
 #include "gui/app/WindowAccessibility.h"
+#include "core/practice/DrillModel.h"
 #include "gui/practice/DrillPanel.h"
 #include "gui/practice/SingleKeyDrill.h"
 #include "gui/practice/PracticePanel.h"
@@ -146,7 +147,7 @@ void tst_MainWindow::loadSetsTheRun()
 {
     makeWindow();
     QVERIFY(m_window->isReady());
-    QCOMPARE(m_window->drills()->singleKey()->drillMode(), QStringLiteral("en"));
+    QCOMPARE(m_window->drills()->model().drillMode(), DrillMode::Letters);
     QCOMPARE(m_window->size(), QSize(598, 511));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Qintara4.8"));
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_window);
@@ -326,7 +327,7 @@ void tst_MainWindow::viewButtonsOutsideAnArticleDoNothing()
     QFETCH(QString, mode);
     QFETCH(int, button);
     makeWindow(1);
-    m_window->shell().currentModeName = mode;
+    m_window->shell().currentMode = practiceModeNamed(mode).value_or(PracticeMode::None);
     QTest::mouseClick(toolButton(button), Qt::LeftButton);
     QCOMPARE(m_session.settings.Window, qint16(1));
     QVERIFY(toolButton(6)->isEnabled());
@@ -343,7 +344,7 @@ void tst_MainWindow::viewButtonsSwitchAnArticle()
 {
     makeWindow(1);
     m_window->showTopPanel(m_window->Frame9());
-    m_window->shell().currentModeName = QStringLiteral("英文章练习");
+    m_window->shell().currentMode = PracticeMode::EnglishArticle;
     m_window->Frame9()->exercise().setCount(Exercise::Counter::Input, 12);
 
     QTest::mouseClick(toolButton(6), Qt::LeftButton);
@@ -353,7 +354,7 @@ void tst_MainWindow::viewButtonsSwitchAnArticle()
     QCOMPARE(m_window->Frame9()->exercise().earlierCount(), 12);
     QVERIFY(m_window->Frame9()->Frame7()->isVisible());
     QVERIFY(!m_window->Frame9()->Frame15()->isVisible());
-    QCOMPARE(m_window->shell().currentModeName, QStringLiteral("英文章练习"));
+    QCOMPARE(m_window->shell().currentMode, PracticeMode::EnglishArticle);
 
     QTest::mouseClick(toolButton(7), Qt::LeftButton);
     QCOMPARE(m_session.settings.Window, qint16(1));
@@ -389,7 +390,7 @@ void tst_MainWindow::helpPageOpens()
 {
     copyFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR "/help"), m_folder->file(QStringLiteral("help")));
     makeWindow();
-    m_window->shell().currentModeName = QStringLiteral("没有这样的模式");
+    m_window->shell().currentMode = PracticeMode::None;
     QTest::mouseClick(toolButton(9), Qt::LeftButton);
     QVERIFY(m_prompter.asked().isEmpty());
     QVERIFY(m_help->isVisible());

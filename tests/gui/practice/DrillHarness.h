@@ -8,12 +8,15 @@
 #include "core/sound/SoundEffects.h"
 #include "core/sound/Speech.h"
 #include "core/wubi/CodeTable.h"
-#include "gui/practice/DrillContext.h"
+#include "core/practice/DrillModel.h"
 #include "gui/practice/DrillPanel.h"
+#include "gui/practice/DrillServices.h"
+#include "gui/practice/KeyboardArea.h"
 #include "gui/practice/SingleKeyDrill.h"
 #include "gui/practice/WordDrill.h"
 #include "widgets/InputBox.h"
 #include "widgets/OnScreenKeyboard.h"
+#include "widgets/WubiKeyboard.h"
 
 #include "FakeSoundOutput.h"
 #include "FakeSpeechEngine.h"
@@ -48,7 +51,11 @@ public:
     // by an input method.
     void type(const QString &keys);
 
-    DrillCounts counts() const { return context->counts(); }
+    DrillCounts counts() const
+    {
+        return { exercise.count(Exercise::Counter::Input), exercise.count(Exercise::Counter::Correct),
+                 exercise.count(Exercise::Counter::Wrong) };
+    }
     // The key sound files played, by name ("type.wav", "cw.WAV", "enter.wav").
     QStringList sounds() const;
 
@@ -68,11 +75,13 @@ public:
     QFrame *Frame5;
     QFrame *Frame6;
     OnScreenKeyboard *LUMOJP1;
+    WubiKeyboard *lumo_wbjp1;
     std::unique_ptr<CodeTable> codeTable;
     std::unique_ptr<SoundEffects> effects;
     std::unique_ptr<KeySoundSwitch> keySounds;
     std::unique_ptr<Speech> speech;
-    std::unique_ptr<DrillContext> context;
+    std::unique_ptr<KeyboardArea> keyboards;
+    std::unique_ptr<DrillVoice> voice;
     std::unique_ptr<DrillPanel> panel;
 };
 
@@ -97,7 +106,11 @@ inline DrillHarness::DrillHarness(const Settings &settings, bool speechEngineRea
     Frame6 = DrillHarnessParts::frame(QStringLiteral("Frame6"), Frame3, QRect(0, 0, 419, 40));
     Frame5 = DrillHarnessParts::frame(QStringLiteral("Frame5"), Frame3, QRect(0, 44, 419, 209));
     LUMOJP1 = new OnScreenKeyboard(&window);
+    LUMOJP1->setObjectName(QStringLiteral("LUMOJP1"));
     LUMOJP1->move(0, 257);
+    lumo_wbjp1 = new WubiKeyboard(&window);
+    lumo_wbjp1->setObjectName(QStringLiteral("lumo_wbjp1"));
+    lumo_wbjp1->move(0, 257);
     window.resize(589, 440);
 
     const ProgramFolder folder(program.path());
@@ -105,13 +118,14 @@ inline DrillHarness::DrillHarness(const Settings &settings, bool speechEngineRea
     effects = std::make_unique<SoundEffects>(folder, output);
     keySounds = std::make_unique<KeySoundSwitch>(this->settings, *effects);
     speech = std::make_unique<Speech>(engine, output, prompter, [](const QString &) { return true; });
-    context = std::make_unique<DrillContext>(this->settings, exercise, folder, prompter, random, *codeTable,
-                                             *keySounds, *speech, LUMOJP1, [this] {
-                                                 ++faces;
-                                                 if (duringFace)
-                                                     std::exchange(duringFace, nullptr)();
-                                             });
-    panel = std::make_unique<DrillPanel>(*context, Frame3, Frame4, Frame5, Frame6);
+    keyboards = std::make_unique<KeyboardArea>(LUMOJP1, lumo_wbjp1, [] {});
+    voice = std::make_unique<DrillVoice>(*speech, this->settings, [this] {
+        ++faces;
+        if (duringFace)
+            std::exchange(duringFace, nullptr)();
+    });
+    panel = std::make_unique<DrillPanel>(this->settings, exercise, *codeTable, DrillMaterial{folder, prompter, random},
+                                         *voice, *keySounds, *keyboards, Frame3, Frame4, Frame5, Frame6);
     QObject::connect(speech.get(), &Speech::speechOptionsSwitchedOff, panel.get(),
                      &DrillPanel::switchSpeechOptionsOff);
 }

@@ -193,12 +193,12 @@ void tst_PracticePanel::preliminary()
     QFETCH(int, statisticsHeight);
 
     m_settings.Window = qint16(window);
-    m_panel->preliminary(language);
+    m_panel->preliminary(languageOfCode(language).value());
     QVERIFY(!m_panel->Frame3()->isVisible());
     QVERIFY(m_panel->Frame7()->isVisible());
     QCOMPARE(m_panel->Frame15()->isVisible(), abreast);
     QCOMPARE(m_panel->Frame2()->height(), statisticsHeight);
-    QCOMPARE(m_shell.currentModeName, mode);
+    QCOMPARE(modeName(m_shell.currentMode), mode);
 }
 
 void tst_PracticePanel::setTextFocus_data()
