@@ -22,6 +22,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/ToolBand.h"
+#include "gui/practice/ArticleOptionBoxes.h"
 #include "gui/practice/KeyboardArea.h"
 #include "gui/practice/DrillPanel.h"
 #include "gui/practice/PracticePanel.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
       m_hook(new EditBoxHook(this)),
       m_keySounds(session.settings, services.soundEffects),
       m_codeTable(programFolder, session.settings),
+      m_meanings(programFolder),
       // The speech engine is probed here, once: SpeechEngineReady.
       m_speech(new Speech(services.speechEngine, services.soundOutput, services.prompter,
                           [this](const QString &page) {
@@ -135,6 +137,11 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     connect(m_captionBar->aboutButton(), &QAbstractButton::clicked, this, &MainWindow::Picture8_Click);
     connect(m_Frame9, &PracticePanel::countdownEnded, this, &MainWindow::openSaveDialog);
     connect(m_speech, &Speech::speechOptionsSwitchedOff, m_drills, &DrillPanel::switchSpeechOptionsOff);
+    connect(m_speech, &Speech::speechOptionsSwitchedOff, &m_Frame9->articleOptions(),
+            &ArticleOptionBoxes::switchSpeechOptionsOff);
+    const ArticleOptions &articleOptions = m_Frame9->articleOptions().options();
+    connect(&articleOptions, &ArticleOptions::codeTableWanted, this, &MainWindow::loadCodeTable);
+    connect(&articleOptions, &ArticleOptions::meaningListWanted, this, &MainWindow::loadMeaningList);
 
     for (QWidget *quiet : {static_cast<QWidget *>(m_Frame9->Frame2()), static_cast<QWidget *>(m_Frame9->Frame3()),
                            static_cast<QWidget *>(m_Frame9->Frame5()), m_Frame10, m_Frame11,
@@ -463,8 +470,13 @@ void MainWindow::stopBackgroundMusic() {}
 // built-in look stays when there is none. Skins arrive later.
 void MainWindow::applySkin() {}
 
-// The English meaning list for the word hints; it arrives with the hints.
-void MainWindow::loadMeaningList() {}
+// A word list that cannot be read leaves the lines read before it; the word
+// hints carry on with what there is, and the next call tries again while
+// nothing was read.
+void MainWindow::loadMeaningList()
+{
+    m_meanings.LoadMeaningList();
+}
 
 // A list that cannot be read leaves the lists read before it; smart word
 // choice and the code hints carry on with what there is, and every lookup

@@ -9,6 +9,7 @@
 #include "core/platform/ProgramFolder.h"
 #include "core/sound/KeySoundSwitch.h"
 #include "core/material/Language.h"
+#include "core/practice/MeaningList.h"
 #include "core/wubi/CodeTable.h"
 #include "gui/practice/DrillServices.h"
 #include "gui/app/ShellServices.h"
@@ -154,6 +155,7 @@ private:
     EditBoxHook *m_hook;         // right-button hook of the input boxes
     KeySoundSwitch m_keySounds;  // key sounds while CueMusic is 1
     CodeTable m_codeTable;       // the code lists of the input method
+    MeaningList m_meanings;      // the English meaning list of the word hints
     SystemRandom m_random;       // the drills' draws
     Speech *m_speech;            // SpeakText, LastSpokenText, SpeechEngineReady
     std::unique_ptr<DrillVoice> m_drillVoice; // the drills' speech and speaking face

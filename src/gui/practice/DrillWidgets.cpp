@@ -122,9 +122,16 @@ void placeTargetArea(QWidget *area, QLabel *target, QLabel *hint, RadicalAnalysi
     column->setContentsMargins(0, 6, 0, 0);
     column->setSpacing(4);
     column->addWidget(target, 0, Qt::AlignHCenter);
-    column->addWidget(hint);
+    // The code hint and the analysis share a line: below the box the keyboard
+    // would cover the analysis.
+    auto *hints = new QHBoxLayout;
+    hints->setSpacing(12);
+    hints->addStretch();
+    hints->addWidget(hint);
+    hints->addWidget(analysis);
+    hints->addStretch();
+    column->addLayout(hints);
     column->addWidget(box, 0, Qt::AlignHCenter);
-    column->addWidget(analysis, 0, Qt::AlignHCenter);
     column->addStretch();
 }
 

@@ -5,6 +5,8 @@
 #include "core/app/ShellState.h"
 #include "core/platform/Twips.h"
 #include "core/settings/Settings.h"
+#include "core/material/DrillEntry.h"
+#include "gui/practice/ArticleOptionBoxes.h"
 #include "gui/practice/KeyboardArea.h"
 #include "gui/practice/StatisticsBar.h"
 #include "gui/practice/TextFocus.h"
@@ -51,6 +53,8 @@ PracticePanel::PracticePanel(Settings &settings, ShellState &shell, QWidget *par
     m_keyboards = new KeyboardArea(m_LUMOJP1, m_lumo_wbjp1, [this] { SetTextFocus(); }, this);
     m_Frame15 = makeFrame(QStringLiteral("Frame15"), this, QRect(0, 0, viewWidth, 0));
     m_Frame15->hide();
+    m_articleOptions = new ArticleOptionBoxes(m_settings, *m_keyboards, m_Frame7, m_Frame15,
+                                              [this] { SetTextFocus(); }, this);
     m_Frame2->setGeometry(panelWidth - statisticsWidth, 0, statisticsWidth, drillHeight);
     m_Frame2->raise();
     m_Frame1->raise();
@@ -149,12 +153,16 @@ void PracticePanel::setModeName(Language language)
 }
 
 // The on-screen keyboard for English text and for input methods other than
-// Wubi, the Wubi radical keyboard otherwise; both keyboards come later.
-void PracticePanel::showArticleKeyboard(Language) {}
+// Wubi, the Wubi radical keyboard otherwise.
+void PracticePanel::showArticleKeyboard(Language language)
+{
+    m_keyboards->showWubi(language == Language::Chinese && m_settings.InputMeans == WubiInputMeans);
+}
 
-// The two option boxes of the view get their captions and values from the
-// settings and run their click logic; the option boxes come later.
-void PracticePanel::setArticleOptions(Language) {}
+void PracticePanel::setArticleOptions(Language language)
+{
+    m_articleOptions->open(language, m_settings.Window != 0);
+}
 
 // The source box gets the practised text from the input count + 1 on, all in
 // black, with its first character selected; the source box comes later.

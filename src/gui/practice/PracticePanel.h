@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QTimer>
 
+class ArticleOptionBoxes;
 class KeyboardArea;
 class OnScreenKeyboard;
 class WubiKeyboard;
@@ -42,6 +43,8 @@ public:
     // The on-screen keyboard and the Wubi radical keyboard, one of them shown
     // in the keyboard area.
     KeyboardArea &keyboards() const { return *m_keyboards; }
+    // The option boxes of the two article views.
+    ArticleOptionBoxes &articleOptions() const { return *m_articleOptions; }
     OnScreenKeyboard *LUMOJP1() const { return m_LUMOJP1; }
     WubiKeyboard *lumo_wbjp1() const { return m_lumo_wbjp1; }
 
@@ -101,4 +104,5 @@ private:
     OnScreenKeyboard *m_LUMOJP1; // on-screen keyboard, in the keyboard area
     WubiKeyboard *m_lumo_wbjp1;  // Wubi radical keyboard, in the same place
     KeyboardArea *m_keyboards;
+    ArticleOptionBoxes *m_articleOptions;
 };
