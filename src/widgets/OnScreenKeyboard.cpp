@@ -5,7 +5,6 @@
 #include "core/keyboard/PcKeyboardLayout.h"
 #include "widgets/KeyboardPicture.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -18,11 +17,8 @@ const QColor DarkInk(0x1d, 0x20, 0x24);
 } // namespace
 
 OnScreenKeyboard::OnScreenKeyboard(QWidget *parent)
-    : QWidget(parent)
+    : KeyboardControl(PcKeyboardLayout::size(), QStringLiteral("模拟键盘"), parent)
 {
-    setFixedSize(PcKeyboardLayout::size());
-    setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("模拟键盘"));
     setAccessibleDescription(m_marker.description());
 }
 
@@ -47,11 +43,6 @@ void OnScreenKeyboard::showMarkChange(const KeyCap *previous)
     if (const KeyCap *key = m_marker.markedKey())
         update(key->rect);
     setAccessibleDescription(m_marker.description());
-}
-
-QSize OnScreenKeyboard::sizeHint() const
-{
-    return PcKeyboardLayout::size();
 }
 
 QPixmap OnScreenKeyboard::keyboardPicture(qreal devicePixelRatio)
@@ -86,21 +77,4 @@ void OnScreenKeyboard::paintEvent(QPaintEvent *)
         painter.setClipRect(key->rect);
         painter.drawPixmap(0, 0, m_highlightPicture);
     }
-}
-
-void OnScreenKeyboard::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
-    QWidget::mousePressEvent(event);
-}
-
-void OnScreenKeyboard::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && m_pressed) {
-        m_pressed = false;
-        if (rect().contains(event->position().toPoint()))
-            emit clicked();
-    }
-    QWidget::mouseReleaseEvent(event);
 }

@@ -4,15 +4,16 @@
 
 #include "core/keyboard/KeyMarker.h"
 
+#include "widgets/KeyboardControl.h"
+
 #include <QPixmap>
-#include <QWidget>
 
 // LUMOJP: a picture of a PC keyboard (dark keys, white labels) that marks the
 // key to press next in the colour of the finger that types it. Shifted
 // characters mark the key that carries them; Shift itself is never marked.
 // Clicking it raises clicked(), which the main window uses to swap it for the
 // Wubi key map. It takes no focus, so typing stays in the practice box.
-class OnScreenKeyboard : public QWidget
+class OnScreenKeyboard : public KeyboardControl
 {
     Q_OBJECT
 
@@ -26,27 +27,19 @@ public:
     // Hides the mark until the next key is marked.
     void conceal();
 
-    QSize sizeHint() const override;
-
     // The pictures the control is painted from: the keyboard, and the same
     // keyboard with every key in its finger colour, whose marked key is laid
     // over the first.
     static QPixmap keyboardPicture(qreal devicePixelRatio);
     static QPixmap highlightPicture(qreal devicePixelRatio);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void showMarkChange(const KeyCap *previous);
 
     KeyMarker m_marker;
-    bool m_pressed = false;
     // Cached for the device pixel ratio last painted at.
     QPixmap m_keyboardPicture;
     QPixmap m_highlightPicture;

@@ -7,7 +7,6 @@
 #include "core/wubi/WubiKeyLayout.h"
 #include "widgets/KeyboardPicture.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <array>
@@ -88,11 +87,8 @@ QRectF digitRect(const WubiKeyMarks::Dot &dot)
 } // namespace
 
 WubiKeyboard::WubiKeyboard(QWidget *parent)
-    : QWidget(parent)
+    : KeyboardControl(WubiKeyLayout::size(), QStringLiteral("五笔字根键盘"), parent)
 {
-    setFixedSize(WubiKeyLayout::size());
-    setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("五笔字根键盘"));
     setAccessibleDescription(m_marks.description());
 }
 
@@ -131,11 +127,6 @@ void WubiKeyboard::showMarks(const WubiKeyMarks &previous)
             update(circleRect(now).toAlignedRect().adjusted(-1, -1, 1, 1));
     }
     setAccessibleDescription(m_marks.description());
-}
-
-QSize WubiKeyboard::sizeHint() const
-{
-    return WubiKeyLayout::size();
 }
 
 QPixmap WubiKeyboard::keyMapPicture(qreal devicePixelRatio)
@@ -194,21 +185,4 @@ void WubiKeyboard::paintEvent(QPaintEvent *)
         painter.setPen(DotInk);
         painter.drawText(digitRect(dot), Qt::AlignCenter, QString::number(i));
     }
-}
-
-void WubiKeyboard::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
-    QWidget::mousePressEvent(event);
-}
-
-void WubiKeyboard::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && m_pressed) {
-        m_pressed = false;
-        if (rect().contains(event->position().toPoint()))
-            emit clicked();
-    }
-    QWidget::mouseReleaseEvent(event);
 }

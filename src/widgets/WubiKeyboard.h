@@ -4,15 +4,16 @@
 
 #include "core/wubi/WubiKeyMarks.h"
 
+#include "widgets/KeyboardControl.h"
+
 #include <QPixmap>
-#include <QWidget>
 
 // lumo_wbjp: the Wubi key map -- every letter key with its key-name radical
 // large and its other radicals small, coloured by zone -- with the keys of the
 // code to type next marked by numbered red dots. Clicking it raises
 // clicked(), which the main window uses to swap it for the on-screen
 // keyboard. It takes no focus, so typing stays in the practice box.
-class WubiKeyboard : public QWidget
+class WubiKeyboard : public KeyboardControl
 {
     Q_OBJECT
 
@@ -30,24 +31,16 @@ public:
 
     const WubiKeyMarks &marks() const { return m_marks; }
 
-    QSize sizeHint() const override;
-
     // The key map the control is painted from, without dots.
     static QPixmap keyMapPicture(qreal devicePixelRatio);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void showMarks(const WubiKeyMarks &previous);
 
     WubiKeyMarks m_marks;
-    bool m_pressed = false;
     // Cached for the device pixel ratio last painted at.
     QPixmap m_keyMapPicture;
 };

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/app/PracticeMode.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -9,8 +10,8 @@ namespace {
 struct ModeRow
 {
     PracticeMode mode;
-    QStringView name;
-    QStringView helpFile;
+    QStringView name;     // as the user sees it
+    QStringView helpFile; // its help page
 };
 
 constexpr std::array<ModeRow, 12> modes{{
@@ -28,13 +29,16 @@ constexpr std::array<ModeRow, 12> modes{{
     {PracticeMode::ResultAnalysis, u"成绩分析", u"成绩-分析.htm"},
 }};
 
+template <typename Predicate>
+const ModeRow *rowWhere(Predicate predicate)
+{
+    const auto row = std::find_if(modes.begin(), modes.end(), predicate);
+    return row == modes.end() ? nullptr : &*row;
+}
+
 const ModeRow *rowOf(PracticeMode mode)
 {
-    for (const ModeRow &row : modes) {
-        if (row.mode == mode)
-            return &row;
-    }
-    return nullptr;
+    return rowWhere([mode](const ModeRow &row) { return row.mode == mode; });
 }
 
 } // namespace
@@ -47,11 +51,8 @@ QString modeName(PracticeMode mode)
 
 std::optional<PracticeMode> practiceModeNamed(QStringView name)
 {
-    for (const ModeRow &row : modes) {
-        if (row.name == name)
-            return row.mode;
-    }
-    return std::nullopt;
+    const ModeRow *row = rowWhere([name](const ModeRow &each) { return each.name == name; });
+    return row ? std::optional(row->mode) : std::nullopt;
 }
 
 QString helpFileOf(PracticeMode mode)

@@ -2,32 +2,23 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/material/Language.h"
 
-#include <array>
-#include <utility>
+#include "core/platform/NameTable.h"
 
 namespace {
 
-constexpr std::array<std::pair<Language, QStringView>, 2> codes{{
+constexpr NameTable<Language, 2> languageCodes{{{
     {Language::English, u"e"},
     {Language::Chinese, u"c"},
-}};
+}}};
 
 } // namespace
 
 QString languageCode(Language language)
 {
-    for (const auto &[each, code] : codes) {
-        if (each == language)
-            return code.toString();
-    }
-    return QString();
+    return languageCodes.nameOf(language);
 }
 
 std::optional<Language> languageOfCode(QStringView code)
 {
-    for (const auto &[language, each] : codes) {
-        if (each == code)
-            return language;
-    }
-    return std::nullopt;
+    return languageCodes.valueOf(code);
 }
