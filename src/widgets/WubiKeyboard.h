@@ -3,7 +3,6 @@
 #pragma once
 
 #include "core/wubi/WubiKeyMarks.h"
-
 #include "widgets/KeyboardControl.h"
 
 #include <QPixmap>
