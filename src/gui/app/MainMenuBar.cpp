@@ -190,6 +190,11 @@ bool MainMenuBar::handleKey(QKeyEvent *key)
     }
     if (!open)
         return false;
+    // A plain letter belongs to the box that has the caret, as on a form
+    // whose focus is in a text box; there an entry's access key needs Alt.
+    const QWidget *focus = QApplication::focusWidget();
+    if (!(key->modifiers() & Qt::AltModifier) && focus && focus->testAttribute(Qt::WA_InputMethodEnabled))
+        return false;
     const QList<MenuButton *> &entries = m_entries[open - 1];
     for (int k = 0; k < entries.size(); ++k) {
         if (MainMenus::accessKey(entries[k]->caption()) == letter && entries[k]->isEnabled()) {

@@ -4,6 +4,7 @@
 #include "core/sound/SoundEffects.h"
 #include "core/users/UserSession.h"
 #include "gui/app/HelpWindow.h"
+#include "gui/app/MainMenuBar.h"
 #include "gui/app/MainWindow.h"
 #include "gui/practice/PracticePanel.h"
 #include "gui/sound/SoundSystem.h"
@@ -47,6 +48,7 @@ private slots:
     void everyDrillEntry_data();
     void everyDrillEntry();
     void realSoundAndSpeech();
+    void lettersBelongToTheBoxWhileAMenuIsOpen();
 
 private:
     void makeWindow(ShellServices services);
@@ -201,6 +203,31 @@ void tst_MainDrills::realSoundAndSpeech()
     QCOMPARE(m_prompter.asked().size(), 0);
     delete m_window;
     m_window = nullptr;
+}
+
+// An open menu must not take the letters typed into a drill: "p" is the
+// access key of "单词练习(&P)", and the letter drill's box has the caret.
+void tst_MainDrills::lettersBelongToTheBoxWhileAMenuIsOpen()
+{
+    FakeSoundOutput sound;
+    FakeSpeechEngine speech;
+    SoundEffects effects(shippedData(), sound);
+    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects });
+    m_window->SmartNetXpButtonm_Click(1, 1);
+    QWidget *box = QApplication::focusWidget();
+    QCOMPARE(box->objectName(), "Text1");
+
+    m_window->menuBar()->showMenu(1);
+    QCOMPARE(m_window->menuBar()->openMenu(), 1);
+    QTest::keyClick(box, Qt::Key_P);
+    QCOMPARE(m_window->shell().currentMode, PracticeMode::Letters);
+    QVERIFY(m_window->Frame9()->Frame3()->isVisible());
+    QCOMPARE(label(QStringLiteral("Lab_zishu")), "1");
+
+    // With Alt the access key still chooses its entry.
+    m_window->menuBar()->showMenu(1);
+    QTest::keyClick(box, Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(m_window->shell().currentMode, PracticeMode::Words);
 }
 
 QTEST_MAIN(tst_MainDrills)
