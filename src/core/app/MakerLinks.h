@@ -10,6 +10,7 @@ namespace MakerLinks {
 
 inline const QString homePage = QStringLiteral("https://qintara.example.org/");
 inline const QString downloadPage = QStringLiteral("https://qintara.example.org/download");
+inline const QString articlesPage = QStringLiteral("https://qintara.example.org/articles");
 inline const QString guestBookPage = QStringLiteral("https://qintara.example.org/guestbook");
 inline const QString mailAddress = QStringLiteral("qintara@example.org");
 
