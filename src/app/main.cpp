@@ -8,6 +8,7 @@
 #include "gui/app/SplashWindow.h"
 #include "gui/app/WindowAccessibility.h"
 #include "gui/platform/DesktopUrlOpener.h"
+#include "gui/platform/DialogFileChooser.h"
 #include "gui/platform/MessageBoxPrompter.h"
 #include "gui/sound/SoundSystem.h"
 #include "gui/users/LoginWindow.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     const ProgramFolder programFolder;
     MessageBoxPrompter prompter;
     DesktopUrlOpener urlOpener;
+    DialogFileChooser fileChooser;
     HelpWindow help;
     UserSession session;
     SoundSystem sounds(programFolder);
@@ -38,8 +40,9 @@ int main(int argc, char *argv[])
         auto *splash = new SplashWindow([&] {
             auto *window = new MainWindow(session, programFolder,
                                           {prompter, urlOpener, help, sounds.output(), sounds.speechEngine(),
-                                           sounds.effects()});
+                                           sounds.effects(), fileChooser});
             prompter.setParent(window);
+            fileChooser.setParent(window);
             window->load();
             return window;
         });

@@ -22,7 +22,11 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/ToolBand.h"
+#include "core/results/FinishedExercise.h"
+#include "gui/practice/ArticleEntries.h"
 #include "gui/practice/ArticleOptionBoxes.h"
+#include "gui/results/ResultPanel.h"
+#include "gui/results/SaveLogDialog.h"
 #include "gui/practice/KeyboardArea.h"
 #include "gui/practice/DrillPanel.h"
 #include "gui/practice/PracticePanel.h"
@@ -33,6 +37,7 @@
 #include "widgets/KorvelButton.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -69,9 +74,9 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
       m_menuBar(new MainMenuBar(this)),
       m_toolBand(new ToolBand(this)),
       m_Picture11(new QLabel(this)),
-      m_Frame9(new PracticePanel(session.settings, m_shell, this)),
-      m_Frame10(emptyPanel(QStringLiteral("Frame10"), QStringLiteral("成绩"), this)),
-      m_Frame11(emptyPanel(QStringLiteral("Frame11"), QStringLiteral("成绩分析图"), m_Frame10)),
+      m_Frame9(new PracticePanel(session.settings, m_shell, ArticleLookup::of(m_codeTable, m_meanings), this)),
+      m_Frame10(new ResultPanel(session.userFolder, services.prompter, this)),
+      m_Frame11(m_Frame10->Frame11()),
       m_Frame14(emptyPanel(QStringLiteral("Frame14"), QStringLiteral("打字游戏"), this)),
       m_Image4(new QLabel(this)),
       m_cklx(new QMenu(QStringLiteral("视图"), this)),
@@ -91,7 +96,10 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
       m_drills(new DrillPanel(session.settings, m_Frame9->exercise(), m_codeTable,
                               DrillMaterial{programFolder, services.prompter, m_random}, *m_drillVoice,
                               m_keySounds, m_Frame9->keyboards(), m_Frame9->Frame3(), m_Frame9->Frame4(),
-                              m_Frame9->Frame5(), m_Frame9->Frame6(), this))
+                              m_Frame9->Frame5(), m_Frame9->Frame6(), this)),
+      m_articles(new ArticleEntries({programFolder, session.userFolder, services.prompter, m_random,
+                                     services.urlOpener, services.fileChooser, m_pictures},
+                                    session.settings, *m_Frame9, [this] { showTopPanel(m_Frame9); }, this))
 {
     setObjectName(QStringLiteral("mian"));
     setWindowTitle(QStringLiteral("Qintara4.8"));
@@ -105,9 +113,8 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     m_toolBand->setGeometry(rimWidth, m_menuBar->geometry().bottom() + 1, inner, m_toolBand->height());
     const int panelTop = m_toolBand->geometry().bottom() + 1 + panelGap;
     const QRect panelPlace(rimWidth, panelTop, Twips::toPixels(panelWidthTwips), height - rimWidth - panelTop);
-    for (QWidget *panel : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), m_Frame10, m_Frame14})
+    for (QWidget *panel : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame10), m_Frame14})
         panel->setGeometry(panelPlace);
-    m_Frame11->setGeometry(m_Frame10->rect());
     resize(width, height);
 
     m_Picture11->setObjectName(QStringLiteral("Picture11"));
@@ -136,6 +143,9 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     connect(m_captionBar->minimiseButton(), &QAbstractButton::clicked, this, &MainWindow::Picture7_Click);
     connect(m_captionBar->aboutButton(), &QAbstractButton::clicked, this, &MainWindow::Picture8_Click);
     connect(m_Frame9, &PracticePanel::countdownEnded, this, &MainWindow::openSaveDialog);
+    connect(m_Frame9, &PracticePanel::articleFinished, this, &MainWindow::openSaveDialog);
+    connect(m_Frame9, &PracticePanel::keySoundWanted, this, [this](KeySound sound) { m_keySounds.play(sound); });
+    connect(m_Frame9, &PracticePanel::speechWanted, this, [this](const QString &text) { m_drillVoice->speak(text); });
     connect(m_speech, &Speech::speechOptionsSwitchedOff, m_drills, &DrillPanel::switchSpeechOptionsOff);
     connect(m_speech, &Speech::speechOptionsSwitchedOff, &m_Frame9->articleOptions(),
             &ArticleOptionBoxes::switchSpeechOptionsOff);
@@ -144,7 +154,7 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     connect(&articleOptions, &ArticleOptions::meaningListWanted, this, &MainWindow::loadMeaningList);
 
     for (QWidget *quiet : {static_cast<QWidget *>(m_Frame9->Frame2()), static_cast<QWidget *>(m_Frame9->Frame3()),
-                           static_cast<QWidget *>(m_Frame9->Frame5()), m_Frame10, m_Frame11,
+                           static_cast<QWidget *>(m_Frame9->Frame5()), static_cast<QWidget *>(m_Frame10), m_Frame11,
                            static_cast<QWidget *>(m_Picture11)})
         closeMenusOnClick(quiet);
 }
@@ -218,7 +228,7 @@ void MainWindow::unhookInputBoxes()
 
 void MainWindow::showTopPanel(QWidget *panel)
 {
-    for (QWidget *top : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), m_Frame10, m_Frame14})
+    for (QWidget *top : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame10), m_Frame14})
         top->setVisible(top == panel);
 }
 
@@ -497,16 +507,55 @@ void MainWindow::showUserManager()
 // The settings dialog `setting`, shown modally; it arrives with the settings dialog.
 void MainWindow::showSettingsDialog() {}
 
-// The save dialog `frmsavelog` of a finished exercise, shown modally; it
-// arrives with the result records.
-void MainWindow::openSaveDialog() {}
+// The save dialog `frmsavelog` of a finished article or countdown, shown
+// modally; afterwards the start picture takes the practice panel's place.
+void MainWindow::openSaveDialog()
+{
+    const FinishedExercise finished =
+        FinishedExercise::of(m_Frame9->exercise(), m_articles->title(), m_articles->categoryFolder());
+    SaveLogDialog dialog(m_session.userFolder, finished, m_services.prompter, m_random, m_pictures, this);
+    dialog.exec();
+    showTopPanel(m_Picture11);
+    m_Picture11->setFocus();
+}
 
-// The drill entries of the English, Chinese and numbers menus; the article
-// entries, games and result views arrive with their parts.
+// The drill and article entries of the English, Chinese and numbers menus
+// and the result views; the games arrive with their part.
 void MainWindow::runPracticeEntry(int menu, int entry)
 {
-    if (const std::optional<DrillEntry::Id> drill = DrillEntry::forMenu(menu, entry))
+    if (const std::optional<DrillEntry::Id> drill = DrillEntry::forMenu(menu, entry)) {
         openDrill(*drill);
+        return;
+    }
+    if (menu == MainMenus::Results) {
+        showResults(entry);
+        return;
+    }
+    if (menu != MainMenus::English && menu != MainMenus::Chinese)
+        return;
+    const Language language = menu == MainMenus::English ? Language::English : Language::Chinese;
+    Conceal_Menu();
+    switch (entry) {
+    case 3: m_articles->openArticleDialog(language); break;
+    case 4: m_articles->chooseArticle(language); break;
+    case MainMenus::RecentArticle: m_articles->openRecentArticle(language); break;
+    default: break;
+    }
+}
+
+// "成绩记录(&A)" lists the records, "成绩分析(&P)" draws the chart.
+void MainWindow::showResults(int entry)
+{
+    if (entry != 1 && entry != 2)
+        return;
+    Conceal_Menu();
+    Cleanup();
+    m_shell.currentMode = entry == 1 ? PracticeMode::ResultRecords : PracticeMode::ResultAnalysis;
+    showTopPanel(m_Frame10);
+    if (entry == 1)
+        m_Frame10->showRecords();
+    else
+        m_Frame10->showChart();
 }
 
 void MainWindow::openDrill(DrillEntry::Id id)

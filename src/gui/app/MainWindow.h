@@ -21,10 +21,12 @@
 
 class CaptionBar;
 class DelayTimer;
+class ArticleEntries;
 class DrillPanel;
 class EditBoxHook;
 class MainMenuBar;
 class PracticePanel;
+class ResultPanel;
 class QLabel;
 class QMenu;
 class Speech;
@@ -64,7 +66,7 @@ public:
     DrillPanel *drills() const { return m_drills; }
     Speech *speech() const { return m_speech; }
     CodeTable &codeTable() { return m_codeTable; }
-    QWidget *Frame10() const { return m_Frame10; }
+    ResultPanel *Frame10() const { return m_Frame10; }
     QWidget *Frame11() const { return m_Frame11; }
     QWidget *Frame14() const { return m_Frame14; }
     QLabel *Picture11() const { return m_Picture11; }
@@ -132,6 +134,7 @@ private:
     void showUserManager();
     void showSettingsDialog();
     void runPracticeEntry(int menu, int entry);
+    void showResults(int entry);
     void openSaveDialog();
 
     UserSession &m_session;
@@ -146,7 +149,7 @@ private:
     ToolBand *m_toolBand;
     QLabel *m_Picture11;         // start picture
     PracticePanel *m_Frame9;     // practice panel
-    QWidget *m_Frame10;          // result panel
+    ResultPanel *m_Frame10;      // result panel
     QWidget *m_Frame11;          // chart frame of the result panel
     QWidget *m_Frame14;          // game panel
     QLabel *m_Image4;            // the speaking face, kept hidden for face_change
@@ -160,4 +163,5 @@ private:
     Speech *m_speech;            // SpeakText, LastSpokenText, SpeechEngineReady
     std::unique_ptr<DrillVoice> m_drillVoice; // the drills' speech and speaking face
     DrillPanel *m_drills;        // the drills of the drill area
+    ArticleEntries *m_articles;  // the article entries of the English and Chinese menus
 };

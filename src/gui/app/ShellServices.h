@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+class FileChooser;
 class HelpWindow;
 class Prompter;
 class SoundEffects;
@@ -20,4 +21,5 @@ struct ShellServices
     SoundOutput &soundOutput;
     SpeechEngine &speechEngine;
     SoundEffects &soundEffects;
+    FileChooser &fileChooser;
 };

@@ -2,31 +2,15 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/practice/ArticleOptionBoxes.h"
 
+#include "core/practice/OptionSetting.h"
 #include "gui/practice/DrillWidgets.h"
 #include "gui/practice/KeyboardArea.h"
 #include "widgets/WubiKeyboard.h"
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QHBoxLayout>
 
 using Box = ArticleOptions::Box;
-
-namespace {
-
-// The boxes stand in a row at the foot of their view, right-aligned.
-void placeRow(QFrame *view, QCheckBox *first, QCheckBox *second)
-{
-    auto *row = new QWidget(view);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(8, 4, 8, 4);
-    layout->addStretch();
-    layout->addWidget(first);
-    layout->addWidget(second);
-    row->setGeometry(0, 0, view->width(), 28);
-}
-
-} // namespace
 
 ArticleOptionBoxes::ArticleOptionBoxes(Settings &settings, KeyboardArea &keyboards, QFrame *Frame7,
                                        QFrame *Frame15, std::function<void()> SetTextFocus, QObject *parent)
@@ -35,10 +19,9 @@ ArticleOptionBoxes::ArticleOptionBoxes(Settings &settings, KeyboardArea &keyboar
       Check4(DrillWidgets::optionBox(QStringLiteral("Check4"), Frame7)),
       Check7(DrillWidgets::optionBox(QStringLiteral("Check7"), Frame15)),
       Check6(DrillWidgets::optionBox(QStringLiteral("Check6"), Frame15)),
-      m_options(settings), m_Frame7(Frame7), m_Frame15(Frame15), m_SetTextFocus(std::move(SetTextFocus))
+      m_settings(settings), m_options(settings), m_Frame7(Frame7), m_Frame15(Frame15),
+      m_SetTextFocus(std::move(SetTextFocus))
 {
-    placeRow(Frame7, Check3, Check4);
-    placeRow(Frame15, Check7, Check6);
     for (const Box each : {Box::Check3, Box::Check4, Box::Check7, Box::Check6})
         connect(box(each), &QCheckBox::clicked, this, [this, each] { clicked(each); });
     connect(&m_options, &ArticleOptions::tickedChanged, this,
@@ -67,6 +50,18 @@ void ArticleOptionBoxes::open(Language language, bool abreast)
     for (const Box each : {Box::Check3, Box::Check4, Box::Check7, Box::Check6}) {
         box(each)->setText(m_options.caption(each));
         box(each)->adjustSize();
+    }
+}
+
+void ArticleOptionBoxes::setFromSettings()
+{
+    const bool abreast = DrillWidgets::isShown(m_Frame15);
+    const Box hints = abreast ? Box::Check7 : Box::Check3;
+    const Box second = abreast ? Box::Check6 : Box::Check4;
+    for (const Box each : {second, hints}) {
+        const bool value = optionTicked(m_settings, m_options.setting(each));
+        if (m_options.ticked(each) != value)
+            m_options.setTicked(each, value);
     }
 }
 

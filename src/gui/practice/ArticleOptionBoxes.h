@@ -15,8 +15,9 @@ struct Settings;
 
 // The option boxes of the article views, views of the article options:
 // `Check3` and `Check4` in the normal view `Frame7`, `Check7` and `Check6` in
-// the abreast view `Frame15`. A click acts only while the box's view is
-// shown; the focus then returns to the view's input box.
+// the abreast view `Frame15`; the article views place them (the abreast
+// view's under its hints in the statistics bar). A click acts only while the
+// box's view is shown; the focus then returns to the view's input box.
 class ArticleOptionBoxes : public QObject
 {
     Q_OBJECT
@@ -33,6 +34,12 @@ public:
     // their logic.
     void open(Language language, bool abreast);
 
+    // The input box of the view shown got the focus: its two boxes take the
+    // values of their settings again, as the settings dialog may have changed
+    // them. Only a box whose value changes runs its logic, so the keyboard
+    // and its marks stay as the typing left them.
+    void setFromSettings();
+
     // The speech engine gave up: the read-aloud boxes of the view shown are
     // unticked, and their settings follow.
     void switchSpeechOptionsOff();
@@ -48,6 +55,7 @@ private:
     void clicked(ArticleOptions::Box box);
     bool viewShown(ArticleOptions::Box box) const;
 
+    Settings &m_settings;
     ArticleOptions m_options;
     QFrame *const m_Frame7;
     QFrame *const m_Frame15;

@@ -7,6 +7,7 @@
 #include "core/settings/Settings.h"
 #include "core/material/DrillEntry.h"
 #include "gui/practice/ArticleOptionBoxes.h"
+#include "gui/practice/ArticleViews.h"
 #include "gui/practice/KeyboardArea.h"
 #include "gui/practice/StatisticsBar.h"
 #include "gui/practice/TextFocus.h"
@@ -25,8 +26,9 @@ constexpr int keyboardGap = 4;
 
 } // namespace
 
-PracticePanel::PracticePanel(Settings &settings, ShellState &shell, QWidget *parent)
-    : QFrame(parent), m_settings(settings), m_shell(shell), m_Frame2(new StatisticsBar(this))
+PracticePanel::PracticePanel(Settings &settings, ShellState &shell, ArticleLookup lookup, QWidget *parent)
+    : QFrame(parent), m_settings(settings), m_shell(shell),
+      m_articleModel(settings, m_exercise, std::move(lookup)), m_Frame2(new StatisticsBar(this))
 {
     setObjectName(QStringLiteral("Frame9"));
     setAccessibleName(QStringLiteral("练习"));
@@ -51,10 +53,13 @@ PracticePanel::PracticePanel(Settings &settings, ShellState &shell, QWidget *par
     m_lumo_wbjp1->move((panelWidth - m_lumo_wbjp1->sizeHint().width()) / 2, 0);
     m_lumo_wbjp1->resize(m_lumo_wbjp1->sizeHint());
     m_keyboards = new KeyboardArea(m_LUMOJP1, m_lumo_wbjp1, [this] { SetTextFocus(); }, this);
-    m_Frame15 = makeFrame(QStringLiteral("Frame15"), this, QRect(0, 0, viewWidth, 0));
+    // The abreast view reaches the statistics bar, covering the keyboards.
+    m_Frame15 = makeFrame(QStringLiteral("Frame15"), this, QRect(0, 0, panelWidth - statisticsWidth, 0));
     m_Frame15->hide();
     m_articleOptions = new ArticleOptionBoxes(m_settings, *m_keyboards, m_Frame7, m_Frame15,
                                               [this] { SetTextFocus(); }, this);
+    m_articleViews =
+        new ArticleViews(m_articleModel, m_settings, *m_articleOptions, m_Frame7, m_Frame15, m_Frame2, this);
     m_Frame2->setGeometry(panelWidth - statisticsWidth, 0, statisticsWidth, drillHeight);
     m_Frame2->raise();
     m_Frame1->raise();
@@ -70,6 +75,11 @@ PracticePanel::PracticePanel(Settings &settings, ShellState &shell, QWidget *par
     });
     connect(&m_exercise, &Exercise::labelsChanged, this, [this] { m_Frame2->showLabels(m_exercise.labels()); });
     connect(&m_exercise, &Exercise::countdownEnded, this, &PracticePanel::countdownEnded);
+    connect(&m_articleModel, &ArticleModel::finished, this, &PracticePanel::articleFinished);
+    connect(&m_articleModel, &ArticleModel::keySound, this, &PracticePanel::keySoundWanted);
+    connect(&m_articleModel, &ArticleModel::speechWanted, this, &PracticePanel::speechWanted);
+    connect(&m_articleModel, &ArticleModel::keyMarkWanted, m_LUMOJP1, &OnScreenKeyboard::xzjp);
+    connect(&m_articleModel, &ArticleModel::wubiCodeWanted, m_lumo_wbjp1, &WubiKeyboard::load_wbm);
     connect(m_Frame2, &StatisticsBar::startClicked, this, &PracticePanel::KorvelButton1_Click);
     connect(m_Frame2, &StatisticsBar::pauseClicked, this, &PracticePanel::KorvelButton2_Click);
     m_Frame2->showLabels(m_exercise.labels());
@@ -108,6 +118,7 @@ void PracticePanel::showDrillArea()
     m_Frame15->hide();
     m_Frame3->show();
     setStatisticsHeight(drillHeightTwips);
+    m_Frame2->setAbreastHintsShown(false);
 }
 
 void PracticePanel::Cleanup()
@@ -131,9 +142,11 @@ void PracticePanel::openNormalView(Language language)
     setModeName(language);
     showArticleKeyboard(language);
     setArticleOptions(language);
-    fillArticleSource();
     setStatisticsHeight(drillHeightTwips);
-    startNormalViewInput();
+    m_Frame2->setAbreastHintsShown(false);
+    // RichTextBox2 takes the text from the input count on, all black, and
+    // the emptied Text9 the focus and its first target.
+    m_articleModel.open(language, ArticleModel::View::Normal);
 }
 
 void PracticePanel::openAbreastView(Language language)
@@ -142,9 +155,14 @@ void PracticePanel::openAbreastView(Language language)
     m_Frame15->raise();
     m_Frame2->raise();
     setStatisticsHeight(abreastHeightTwips);
-    startAbreastViewLines();
+    m_Frame2->setAbreastHintsShown(true);
     setModeName(language);
+    // The boxes first, so that the first line's hints find the code or
+    // meaning lists their options load.
     setArticleOptions(language);
+    // The text from where the normal view stood, cut into lines; the first
+    // page shows with line 1 active.
+    m_articleModel.open(language, ArticleModel::View::Abreast);
 }
 
 void PracticePanel::setModeName(Language language)
@@ -163,17 +181,6 @@ void PracticePanel::setArticleOptions(Language language)
 {
     m_articleOptions->open(language, m_settings.Window != 0);
 }
-
-// The source box gets the practised text from the input count + 1 on, all in
-// black, with its first character selected; the source box comes later.
-void PracticePanel::fillArticleSource() {}
-
-// The input box of the normal view is emptied and takes the focus; it comes later.
-void PracticePanel::startNormalViewInput() {}
-
-// The active line becomes 1 and the source is cut into the eight line pairs
-// from where the normal view stood (page offset 0); the line pairs come later.
-void PracticePanel::startAbreastViewLines() {}
 
 QWidget *PracticePanel::SetTextFocus()
 {

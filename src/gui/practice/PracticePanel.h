@@ -3,12 +3,16 @@
 #pragma once
 
 #include "core/material/Language.h"
+#include "core/practice/ArticleLookup.h"
+#include "core/practice/ArticleModel.h"
 #include "core/practice/Exercise.h"
+#include "core/practice/KeySound.h"
 
 #include <QFrame>
 #include <QTimer>
 
 class ArticleOptionBoxes;
+class ArticleViews;
 class KeyboardArea;
 class OnScreenKeyboard;
 class WubiKeyboard;
@@ -20,16 +24,22 @@ struct ShellState;
 // area `Frame3` with the word line `Frame5`, the word-list chooser `Frame6`
 // and the letter/character chooser `Frame4`, the article views `Frame7`
 // (normal) and `Frame15` (abreast), and the keyboard area `Frame1` (bottom).
-// It owns the exercise with its clock `Timer2` and the operations every
-// practice mode shares: `Cleanup`, `preliminary` and `SetTextFocus`.
+// It owns the exercise with its clock `Timer2`, the article exercise shown in
+// the two article views, and the operations every practice mode shares:
+// `Cleanup`, `preliminary` and `SetTextFocus`.
 class PracticePanel : public QFrame
 {
     Q_OBJECT
 
 public:
-    PracticePanel(Settings &settings, ShellState &shell, QWidget *parent = nullptr);
+    // lookup gives the article views their code and meaning hints; the
+    // program passes ArticleLookup::of(its code lists, its meaning list).
+    PracticePanel(Settings &settings, ShellState &shell, ArticleLookup lookup = {}, QWidget *parent = nullptr);
 
     Exercise &exercise() { return m_exercise; }
+    // The article exercise of the two article views.
+    ArticleModel &articleModel() { return m_articleModel; }
+    ArticleViews &articleViews() const { return *m_articleViews; }
     QTimer &Timer2() { return m_Timer2; }
 
     StatisticsBar *Frame2() const { return m_Frame2; }
@@ -58,8 +68,10 @@ public:
 
     // Ends the running exercise and resets the statistics for a new one.
     void Cleanup();
-    // Opens the article exercise in the view the Window setting chooses.
-    // The practised text is already in place.
+    // Opens the article exercise in the view the Window setting chooses, from
+    // the input count on: the whole practised text after Cleanup; after a
+    // view switch, which made the input count the earlier count, the rest
+    // from the next character to type. The practised text is already in place.
     void preliminary(Language language);
     // Gives the focus to the input box of the visible view; returns it, or
     // nullptr when no box could take it.
@@ -74,6 +86,13 @@ protected:
 signals:
     // A countdown ran out: the save dialog is to open.
     void countdownEnded();
+    // The last character of the article was typed; the clock is off. The
+    // save dialog is to open, modally, from here.
+    void articleFinished();
+    // PlayKeySound of an article key, to be played while key sounds are on.
+    void keySoundWanted(KeySound sound);
+    // SpeakText of an English article's word hint.
+    void speechWanted(const QString &text);
 
 private:
     QFrame *makeFrame(const QString &name, QWidget *parent, const QRect &geometry);
@@ -81,17 +100,13 @@ private:
     void openAbreastView(Language language);
     void setModeName(Language language);
 
-    // Steps of the article views that belong to article practice, the option
-    // boxes and the keyboards; they arrive with those views.
     void showArticleKeyboard(Language language);
     void setArticleOptions(Language language);
-    void fillArticleSource();
-    void startNormalViewInput();
-    void startAbreastViewLines();
 
     Settings &m_settings;
     ShellState &m_shell;
     Exercise m_exercise;
+    ArticleModel m_articleModel;
     QTimer m_Timer2;             // exercise clock, 1000 ms
     StatisticsBar *m_Frame2;     // statistics bar
     QFrame *m_Frame3;            // drill area
@@ -105,4 +120,5 @@ private:
     WubiKeyboard *m_lumo_wbjp1;  // Wubi radical keyboard, in the same place
     KeyboardArea *m_keyboards;
     ArticleOptionBoxes *m_articleOptions;
+    ArticleViews *m_articleViews;
 };

@@ -92,6 +92,18 @@ StatisticsBar::StatisticsBar(QWidget *parent) : QFrame(parent)
     column->addWidget(group);
     column->addStretch(1);
 
+    m_abreastHints = new QGroupBox(QStringLiteral("提示"), this);
+    m_abreastHints->setObjectName(QStringLiteral("abreastHints"));
+    auto *hints = new QVBoxLayout(m_abreastHints);
+    hints->setContentsMargins(6, 4, 6, 6);
+    hints->setSpacing(4);
+    m_Label21 = hintLabel(QStringLiteral("Label21"), 20, QStringLiteral("提示字词"));
+    m_Label22 = hintLabel(QStringLiteral("Label22"), 13, QStringLiteral("编码或词意"));
+    hints->addWidget(m_Label21);
+    hints->addWidget(m_Label22);
+    column->addWidget(m_abreastHints);
+    m_abreastHints->hide();
+
     connect(m_KorvelButton1, &QAbstractButton::clicked, this, &StatisticsBar::startClicked);
     connect(m_KorvelButton2, &QAbstractButton::clicked, this, &StatisticsBar::pauseClicked);
 }
@@ -101,6 +113,33 @@ QLabel *StatisticsBar::captionLabel(const QString &name, const QString &caption)
     auto *label = new QLabel(caption, this);
     label->setObjectName(name);
     return label;
+}
+
+// A hint of the abreast view: a long meaning wraps within the bar.
+QLabel *StatisticsBar::hintLabel(const QString &name, int pixelSize, const QString &description)
+{
+    auto *label = new QLabel(m_abreastHints);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    label->setAccessibleDescription(description);
+    setTextColor(label, valueColor);
+    return label;
+}
+
+void StatisticsBar::setAbreastHintsShown(bool shown)
+{
+    m_abreastHints->setVisible(shown);
+}
+
+void StatisticsBar::placeAbreastOptions(QWidget *first, QWidget *second)
+{
+    m_abreastHints->layout()->addWidget(first);
+    m_abreastHints->layout()->addWidget(second);
 }
 
 QLabel *StatisticsBar::addFigure(QGridLayout *figures, const QString &valueName, QLabel *caption,

@@ -15,6 +15,7 @@
 #include "FakeSoundOutput.h"
 #include "FakeSpeechEngine.h"
 #include "RecordingUrlOpener.h"
+#include "ScriptedFileChooser.h"
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
@@ -61,6 +62,7 @@ private:
     UserSession m_session;
     ScriptedPrompter m_prompter;
     RecordingUrlOpener m_urls;
+    ScriptedFileChooser m_files;
     std::unique_ptr<HelpWindow> m_help;
     MainWindow *m_window = nullptr;
 };
@@ -141,7 +143,7 @@ void tst_MainDrills::everyDrillEntry()
     FakeSpeechEngine speech;
     SoundEffects effects(shippedData(), sound);
     m_session.settings.CueMusic = 1;
-    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects });
+    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects, m_files });
 
     m_window->SmartNetXpButtonm_Click(menu, entry);
     QCOMPARE(::modeName(m_window->shell().currentMode), modeName);
@@ -181,7 +183,7 @@ void tst_MainDrills::realSoundAndSpeech()
     SoundSystem sounds(shippedData());
     m_session.settings.CueMusic = 1;
     m_session.settings.EWordRecite = 1;
-    makeWindow({ m_prompter, m_urls, *m_help, sounds.output(), sounds.speechEngine(), sounds.effects() });
+    makeWindow({ m_prompter, m_urls, *m_help, sounds.output(), sounds.speechEngine(), sounds.effects(), m_files });
 
     const auto loudSamples = [&recording] { return loudSamplesIn(recording); };
     // Waits until the device has played out what it was given.
@@ -212,7 +214,7 @@ void tst_MainDrills::lettersBelongToTheBoxWhileAMenuIsOpen()
     FakeSoundOutput sound;
     FakeSpeechEngine speech;
     SoundEffects effects(shippedData(), sound);
-    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects });
+    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects, m_files });
     m_window->SmartNetXpButtonm_Click(1, 1);
     QWidget *box = QApplication::focusWidget();
     QCOMPARE(box->objectName(), "Text1");

@@ -14,6 +14,7 @@
 #include "gui/app/WindowAccessibility.h"
 #include "core/practice/DrillModel.h"
 #include "gui/practice/DrillPanel.h"
+#include "gui/results/ResultPanel.h"
 #include "gui/practice/SingleKeyDrill.h"
 #include "gui/practice/PracticePanel.h"
 #include "widgets/DropDownPanel.h"
@@ -23,6 +24,7 @@
 #include "FakeSoundOutput.h"
 #include "FakeSpeechEngine.h"
 #include "RecordingUrlOpener.h"
+#include "ScriptedFileChooser.h"
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
@@ -98,6 +100,7 @@ private:
     UserSession m_session;
     ScriptedPrompter m_prompter;
     RecordingUrlOpener m_urls;
+    ScriptedFileChooser m_files;
     std::unique_ptr<HelpWindow> m_help;
     FakeSoundOutput m_sound;
     FakeSpeechEngine m_speechEngine;
@@ -136,7 +139,7 @@ void tst_MainWindow::makeWindow(qint16 window)
 
     m_effects = std::make_unique<SoundEffects>(folder, m_sound);
     m_window = new MainWindow(m_session, folder,
-                              {m_prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects});
+                              {m_prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects, m_files});
     m_window->load();
     m_window->show();
     m_window->activateWindow();
