@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "core/settings/SettingsFile.h"
+#include "core/sound/SoundEffects.h"
+#include "core/users/UserSession.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/MainWindow.h"
+#include "gui/practice/PracticePanel.h"
+#include "gui/results/ResultPanel.h"
+#include "gui/results/ResultTableView.h"
+#include "gui/results/SaveLogDialog.h"
+#include "widgets/InputBox.h"
+
+#include "FakeSoundOutput.h"
+#include "FakeSpeechEngine.h"
+#include "RecordingUrlOpener.h"
+#include "ScriptedFileChooser.h"
+#include "ScriptedPrompter.h"
+#include "TestFolder.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+// The road of one article exercise through the main window: an article is
+// chosen from the English menu, typed to its end in either view, the result
+// saved, and the record found in the result table.
+class tst_MainArticles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void articleToResultTable_data();
+    void articleToResultTable();
+};
+
+void tst_MainArticles::articleToResultTable_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::newRow("normal view") << 0;
+    QTest::newRow("abreast view") << 1;
+}
+
+void tst_MainArticles::articleToResultTable()
+{
+    QFETCH(int, window);
+
+    TestFolder userFolder;
+    TestFolder files;
+    files.write(QStringLiteral("short.txt"), QByteArrayLiteral("abc"));
+    const ProgramFolder shipped(QStringLiteral(QINTARA_SHIPPED_DATA_DIR));
+    UserSession session;
+    session.userFolder = userFolder.path();
+    DefaultSettings(session.settings, shipped);
+    session.settings.Window = qint16(window);
+    ScriptedPrompter prompter;
+    RecordingUrlOpener urls;
+    ScriptedFileChooser chooser;
+    HelpWindow help;
+    FakeSoundOutput sound;
+    FakeSpeechEngine speech;
+    SoundEffects effects(shipped, sound);
+    auto *main = new MainWindow(session, shipped, { prompter, urls, help, sound, speech, effects, chooser });
+    main->load();
+    main->show();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+
+    chooser.answerNext(files.file(QStringLiteral("short.txt")));
+    main->SmartNetXpButtonm_Click(1, 4);
+    QVERIFY(main->Frame9()->isVisible());
+    QCOMPARE(main->shell().currentMode, PracticeMode::EnglishArticle);
+    auto *box = qobject_cast<InputBox *>(QApplication::focusWidget());
+    QVERIFY(box);
+
+    // The save dialog opens modally on the last key: save, then close it.
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<SaveLogDialog *>(QApplication::activeModalWidget()));
+        auto *dialog = qobject_cast<SaveLogDialog *>(QApplication::activeModalWidget());
+        dialog->KorvelButton1_Click();
+        saved = dialog->isSaved();
+        dialog->KorvelButton2_Click();
+    });
+    QTest::keyClicks(box, QStringLiteral("abx"));
+    QTRY_VERIFY(saved);
+    QCOMPARE(prompter.texts(), QStringList { QStringLiteral("数据保存成功 ！") });
+    QCOMPARE(QFileInfo(userFolder.file(QStringLiteral("Egrade.dat"))).size(), 30);
+    QVERIFY(main->Picture11()->isVisible());
+
+    main->SmartNetXpButtonm_Click(5, 1);
+    QVERIFY(main->Frame10()->isVisible());
+    QCOMPARE(main->Frame10()->ListView1()->rows().size(), 1);
+    const QStringList row = main->Frame10()->ListView1()->rows().first();
+    QVERIFY2(row.contains(QStringLiteral("3")), qPrintable(row.join(u'|')));
+    delete main;
+}
+
+QTEST_MAIN(tst_MainArticles)
+#include "tst_mainarticles.moc"
