@@ -59,3 +59,11 @@ void TestFolder::copyFixture(const QString &fixtureFolder) const
         }
     }
 }
+
+QByteArray readFixture(const QString &relative)
+{
+    QFile file(QStringLiteral(QINTARA_TEST_DATA_DIR "/") + relative);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(relative));
+    return file.readAll();
+}

@@ -29,3 +29,7 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// The bytes of the fixture file QINTARA_TEST_DATA_DIR/<relative>; a missing
+// fixture ends the test program.
+QByteArray readFixture(const QString &relative);

@@ -3,6 +3,7 @@
 #include "core/material/ArticleText.h"
 
 #include "core/material/ArticleFile.h"
+#include "core/material/PlainText.h"
 #include "core/platform/TextCodec.h"
 
 #include <QStringDecoder>
@@ -10,19 +11,6 @@
 #include <optional>
 
 namespace {
-
-// Only spaces are cut, as the plain-text drills do; tabs and ideographic
-// spaces stay part of the text.
-QStringView trimSpaces(QStringView line)
-{
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && line.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return line.mid(start, end - start);
-}
 
 ArticleText withText(QString text)
 {
@@ -59,13 +47,8 @@ ArticleText ArticleText::read(const QString &path)
     const std::optional<QByteArray> bytes = TextCodec::readBytes(path);
     if (!bytes)
         return result;
-    QString text;
-    const QStringList lines = TextCodec::splitLines(decodePlain(*bytes));
-    for (const QString &line : lines) {
-        if (!line.isEmpty())
-            text += trimSpaces(line);
-    }
-    return withText(std::move(text));
+    // Spaces around each line are cut as for the plain-text drills.
+    return withText(JoinPlainLines(TextCodec::splitLines(decodePlain(*bytes))));
 }
 
 QString ArticleText::decodePlain(QByteArrayView bytes)

@@ -24,10 +24,13 @@ QStringView trimSpaces(QStringView line)
 QString ReadPlainText(const QString &path)
 {
     const std::optional<QStringList> lines = TextCodec::readLines(path);
-    if (!lines)
-        return QString();
+    return lines ? JoinPlainLines(*lines) : QString();
+}
+
+QString JoinPlainLines(const QStringList &lines)
+{
     QString text;
-    for (const QString &line : *lines) {
+    for (const QString &line : lines) {
         if (!line.isEmpty())
             text += trimSpaces(line);
     }

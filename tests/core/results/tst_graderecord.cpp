@@ -3,6 +3,8 @@
 #include "core/platform/TextCodec.h"
 #include "core/results/GradeRecord.h"
 
+#include "TestFolder.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -25,10 +27,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(QINTARA_TEST_DATA_DIR "/results/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return readFixture(QStringLiteral("results/") + name);
 }
 
 GradeRecord record(const QString &date, const QString &time, qint16 input, qint16 speed,

@@ -26,10 +26,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(QINTARA_TEST_DATA_DIR "/results/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return readFixture(QStringLiteral("results/") + name);
 }
 
 } // namespace

@@ -25,10 +25,7 @@ const QString Chinese = QStringLiteral("user/anna/Cgrade.dat");
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(QINTARA_TEST_DATA_DIR "/results/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return readFixture(QStringLiteral("results/") + name);
 }
 
 QStringList rowTexts(const QTreeWidget *table, int row)

@@ -28,10 +28,7 @@ const QString LmfPath = QStringLiteral("user/anna/错字练习/chinese/春晓.lm
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(QINTARA_TEST_DATA_DIR "/results/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return readFixture(QStringLiteral("results/") + name);
 }
 
 // The first record of the Windows fixture as the statistics bar showed it.
