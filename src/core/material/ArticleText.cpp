@@ -62,3 +62,16 @@ QString ArticleText::decodePlain(QByteArrayView bytes)
         return text;
     return TextCodec::decode(bytes);
 }
+
+QString ArticleText::messageFor(Status status)
+{
+    switch (status) {
+    case Status::Damaged:
+    case Status::Empty:
+        return ArticleFile::DamagedMessage;
+    case Status::Read:
+    case Status::Unreadable:
+        break;
+    }
+    return QString();
+}

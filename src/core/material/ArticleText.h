@@ -30,6 +30,11 @@ struct ArticleText
     // Reads the practice text of path. Plain text is decoded by decodePlain,
     // its empty lines are dropped, the others lose their leading and trailing
     // spaces and are joined with nothing between them.
+    // What to tell the user about a text that cannot be practised:
+    // ArticleFile::DamagedMessage for a damaged or empty file, nothing for one
+    // that cannot be read (its entry ends quietly) or that was read.
+    static QString messageFor(Status status);
+
     static ArticleText read(const QString &path);
 
     // Plain text files come from any editor: UTF-8 with or without a byte

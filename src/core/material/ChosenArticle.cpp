@@ -40,13 +40,5 @@ QString ChosenArticle::titleOf(const QString &path)
 
 QString ChosenArticle::message() const
 {
-    switch (status) {
-    case ArticleText::Status::Damaged:
-    case ArticleText::Status::Empty:
-        return ArticleFile::DamagedMessage;
-    case ArticleText::Status::Read:
-    case ArticleText::Status::Unreadable:
-        break;
-    }
-    return QString();
+    return ArticleText::messageFor(status);
 }

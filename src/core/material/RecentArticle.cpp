@@ -52,15 +52,5 @@ std::optional<Language> RecentArticle::ofToolbarButton(int button)
 
 QString RecentArticle::message() const
 {
-    if (action != Action::Refused)
-        return QString();
-    switch (status) {
-    case ArticleText::Status::Damaged:
-    case ArticleText::Status::Empty:
-        return ArticleFile::DamagedMessage;
-    case ArticleText::Status::Read:
-    case ArticleText::Status::Unreadable:
-        break;
-    }
-    return QString();
+    return action == Action::Refused ? ArticleText::messageFor(status) : QString();
 }
