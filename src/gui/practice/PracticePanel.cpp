@@ -117,8 +117,15 @@ void PracticePanel::showDrillArea()
     m_Frame7->hide();
     m_Frame15->hide();
     m_Frame3->show();
+    showShortStatistics();
+}
+
+void PracticePanel::showShortStatistics()
+{
     setStatisticsHeight(drillHeightTwips);
     m_Frame2->setAbreastHintsShown(false);
+    // The abreast view raised the statistics bar over the keyboard area.
+    m_Frame1->raise();
 }
 
 void PracticePanel::Cleanup()
@@ -142,8 +149,7 @@ void PracticePanel::openNormalView(Language language)
     setModeName(language);
     showArticleKeyboard(language);
     setArticleOptions(language);
-    setStatisticsHeight(drillHeightTwips);
-    m_Frame2->setAbreastHintsShown(false);
+    showShortStatistics();
     // RichTextBox2 takes the text from the input count on, all black, and
     // the emptied Text9 the focus and its first target.
     m_articleModel.open(language, ArticleModel::View::Normal);

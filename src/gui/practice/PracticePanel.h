@@ -61,6 +61,8 @@ public:
     // The height of the statistics bar in twips: 3795 beside the drills and
     // the normal view, 6525 beside the abreast view.
     void setStatisticsHeight(int twips);
+    // The statistics bar beside the drills and the normal view, below the keyboard area.
+    void showShortStatistics();
 
     // Shows the drill area in place of the article views, beside a statistics
     // bar of drill height.
