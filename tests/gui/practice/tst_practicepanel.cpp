@@ -192,6 +192,9 @@ void tst_PracticePanel::preliminary()
     QFETCH(bool, abreast);
     QFETCH(int, statisticsHeight);
 
+    // Coming from the other view, as the view switch does.
+    m_settings.Window = qint16(1 - window);
+    m_panel->preliminary(languageOfCode(language).value());
     m_settings.Window = qint16(window);
     m_panel->preliminary(languageOfCode(language).value());
     QVERIFY(!m_panel->Frame3()->isVisible());
@@ -199,6 +202,10 @@ void tst_PracticePanel::preliminary()
     QCOMPARE(m_panel->Frame15()->isVisible(), abreast);
     QCOMPARE(m_panel->Frame2()->height(), statisticsHeight);
     QCOMPARE(modeName(m_shell.currentMode), mode);
+    // The tall statistics bar lies over the abreast view; the short one
+    // lies under the keyboard area, which reaches up beside it.
+    const QObjectList stack = m_panel->children();
+    QCOMPARE(stack.indexOf(m_panel->Frame2()) > stack.indexOf(m_panel->Frame1()), abreast);
 }
 
 void tst_PracticePanel::setTextFocus_data()
