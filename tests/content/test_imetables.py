@@ -76,7 +76,7 @@ def pool_files():
 
 
 NOTICES = [DATA / "chinese" / "五笔" / "SOURCE-LICENSE", DATA / "chinese" / "拼音" / "SOURCE-LICENSE",
-           DATA / "English" / "word" / "SOURCE-LICENSE"]
+           DATA / "English" / "word" / "SOURCE-LICENSE", DATA / "ime" / "SOURCE-LICENSE"]
 
 
 class FileFormat(unittest.TestCase):
@@ -322,6 +322,7 @@ def converter_runs(ecdict, out):
         "english": ["make_english.py", "--ecdict", ecdict, "--primary", FIXTURES / "primary_words.txt",
                     "--data", out / "english"],
         "numbers": ["make_numbers.py", "--data", out / "numbers"],
+        "ime": ["make_ime.py", dicts["wubi"], dicts["pinyin"], out / "ime"],
     }
 
 
@@ -371,6 +372,29 @@ class Converters(unittest.TestCase):
         self.assertEqual(find_code(pinyin, "啰"), "luo")
         pinyin2 = read_lines(self.output("pinyin codes", "phrase", "二字词组.txt"))
         self.assertEqual(find_code(pinyin2, "西安"), "xi'an")
+
+    def test_ime_tables_from_the_samples(self):
+        for name in ("wubi86.tbl", "pinyin.tbl"):
+            with self.subTest(table=name):
+                lines = self.output("ime", name).read_text(encoding="utf-8").splitlines()
+                self.assertEqual(lines[0], "# qintara ime table 1")
+                rows = [line.split("\t") for line in lines[1:]]
+                self.assertTrue(rows)
+                for code, text, weight in rows:
+                    self.assertRegex(code, "^[a-z]+$")
+                    text.encode("gb2312")
+                    int(weight)
+                keys = [(code.encode(), -int(weight)) for code, _, weight in rows]
+                self.assertEqual(keys, sorted(keys), "not by code, heaviest first")
+        wubi = self.output("ime", "wubi86.tbl").read_text(encoding="utf-8")
+        self.assertNotIn("\nz", wubi, "symbol codes belong to no table")
+
+    def test_shipped_ime_tables_are_sorted_by_code(self):
+        for name in ("wubi86.tbl", "pinyin.tbl"):
+            with self.subTest(table=name):
+                lines = (DATA / "ime" / name).read_text(encoding="utf-8").splitlines()
+                codes = [line.split("\t", 1)[0].encode() for line in lines[1:]]
+                self.assertEqual(codes, sorted(codes))
 
     def test_word_lists_from_the_sample(self):
         folder = self.output("english", "English", "word")

@@ -16,6 +16,7 @@ import tarfile
 
 import make_codes
 import make_english
+import make_ime
 import make_numbers
 import make_pools
 from inputmethods import Pinyin, Wubi
@@ -88,6 +89,12 @@ def write_notices(versions, ecdict):
               f"reading per character or phrase chosen, syllables joined as typed, GB2312 "
               f"entries selected, ordered by weight and re-encoded in GBK; characters the "
               f"table lacks take their reading from Unihan kMandarin.\n" + unicode_note)
+    ime = (f"wubi86.tbl: made from wubi86.dict.yaml of the Debian package rime-data-wubi "
+           f"{versions['rime-data-wubi']}, GNU LGPL version 3; pinyin.tbl: made from "
+           f"pinyin_simp.dict.yaml of the Debian package rime-data-pinyin-simp "
+           f"{versions['rime-data-pinyin-simp']}, Apache License 2.0. Modified data: GB2312 "
+           f"entries selected with every code and weight, pinyin syllables joined as typed, "
+           f"sorted by code.")
     unicode_licence = titled("Unicode data: copyright and permission notice", doc("unicode-data"))
     write = make_codes.gbktext.write_notice
     write(DATA / "chinese" / Wubi.folder / "SOURCE-LICENSE",
@@ -101,6 +108,13 @@ def write_notices(versions, ecdict):
           + titled("rime-data-pinyin-simp: Debian copyright", doc("rime-data-pinyin-simp"))
           + titled("Apache License 2.0", (LICENSES / "Apache-2.0").read_text())
           + unicode_licence)
+    write(DATA / "ime" / "SOURCE-LICENSE",
+          "Sources of the files in this folder\n\n" + ime
+          + titled("rime-data-wubi: Debian copyright", doc("rime-data-wubi"))
+          + titled("GNU Lesser General Public License version 3", (LICENSES / "LGPL-3").read_text())
+          + titled("GNU General Public License version 3", (LICENSES / "GPL-3").read_text())
+          + titled("rime-data-pinyin-simp: Debian copyright", doc("rime-data-pinyin-simp"))
+          + titled("Apache License 2.0", (LICENSES / "Apache-2.0").read_text()))
     write(DATA / "English" / "word" / "SOURCE-LICENSE",
           "Sources of the files in this folder\n\n"
           f"*.txt: word lists of ECDICT (exam tags zk, gk, cet4, cet6, toefl) read from the "
@@ -127,6 +141,7 @@ def main():
         if unresolved:
             sys.exit(f"{method.folder}: no code for {''.join(unresolved)}")
         counts.update({f"chinese/{method.folder}/{k}": v for k, v in made.items()})
+    counts.update(make_ime.build(dicts["wubi"], dicts["pinyin"], DATA / "ime"))
     counts.update(make_english.build(ecdict / "db" / "ecdict.sqlite", HERE / "primary_words.txt", DATA))
     write_notices(versions, ecdict)
     for name, count in sorted(counts.items()):

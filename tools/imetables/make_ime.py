@@ -1,0 +1,70 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Qintara developers
+"""Makes the tables of the built-in input method (data/ime/).
+
+Unlike the code files, which keep one code per entry, these keep every code
+of every GB2312 entry with its weight, so the input method offers the short
+codes and the phrases a Wubi or pinyin typist expects.
+
+Layout (UTF-8, LF): a first line "# qintara ime table 1", then one entry per
+line, code<TAB>text<TAB>weight, sorted by the code's bytes, heaviest first
+within a code (equal weights keep the source's order). Pinyin codes are the
+syllables joined as typed ("ni hao" becomes "nihao"). The program finds a
+code by binary search over the lines, so the order is part of the format.
+
+    make_ime.py WUBI86_DICT PINYIN_DICT OUT_FOLDER
+"""
+import pathlib
+import sys
+
+from rimedict import read_entries
+
+HEADER = "# qintara ime table 1"
+
+
+def in_gb2312(text):
+    try:
+        text.encode("gb2312")
+    except UnicodeEncodeError:
+        return False
+    return True
+
+
+def table_lines(entries, joined):
+    rows = []
+    for entry in entries:
+        code = entry.code.replace(" ", "") if joined else entry.code
+        if not code.isascii() or not code.isalpha() or not code.islower():
+            continue
+        if not in_gb2312(entry.text):
+            continue
+        rows.append((code.encode("ascii"), -entry.weight, entry.order, code, entry.text,
+                     int(round(entry.weight))))
+    rows.sort()
+    return [HEADER] + [f"{code}\t{text}\t{weight}" for *_, code, text, weight in rows]
+
+
+def build(wubi_dict, pinyin_dict, out_folder):
+    out = pathlib.Path(out_folder)
+    out.mkdir(parents=True, exist_ok=True)
+    counts = {}
+    for name, path, skip, joined in (("wubi86.tbl", wubi_dict, "z", False),
+                                     ("pinyin.tbl", pinyin_dict, None, True)):
+        lines = table_lines(read_entries(path, skip_code_prefix=skip), joined)
+        (out / name).write_bytes(("\n".join(lines) + "\n").encode("utf-8"))
+        counts[f"ime/{name}"] = len(lines) - 1
+    return counts
+
+
+def main(argv):
+    if len(argv) != 4 or argv[1] in ("-h", "--help"):
+        print(__doc__)
+        return 0 if len(argv) > 1 and argv[1] in ("-h", "--help") else 2
+    for name, count in sorted(build(argv[1], argv[2], argv[3]).items()):
+        print(f"| {name} | {count} |")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
