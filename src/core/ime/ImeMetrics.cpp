@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "core/ime/ImeMetrics.h"
+
+namespace {
+
+QString ratioText(qint64 part, qint64 whole)
+{
+    return QString::number(whole > 0 ? double(part) / double(whole) : 0.0, 'f', 2);
+}
+
+} // namespace
+
+QString ImeMetrics::keysPerSecondText(qint64 elapsedSeconds) const
+{
+    return ratioText(m_keys, elapsedSeconds);
+}
+
+QString ImeMetrics::keysPerCharacterText() const
+{
+    return ratioText(m_keys, m_characters);
+}
