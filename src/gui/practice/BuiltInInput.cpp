@@ -147,6 +147,8 @@ void BuiltInInput::showComposition(InputBox *box)
     for (const ImeEngine::Candidate &candidate : m_engine->candidates())
         items.append({candidate.text, withCodes || candidate.code.size() > composition.size() ? candidate.code : QString()});
     m_list->showItems(items, box);
+    // Screen readers hear the letters typed with the list they lead to.
+    m_list->setAccessibleDescription(composition.isEmpty() ? QString() : QStringLiteral("输入码 ") + composition);
 }
 
 void BuiltInInput::clearComposition()

@@ -115,6 +115,7 @@ void tst_BuiltInInput::compositionShowsWithItsCandidates()
     QVERIFY(list() && list()->isVisible());
     QVERIFY(list()->count() > 1);
     QCOMPARE(list()->item(0)->text(), QStringLiteral("1 你"));
+    QCOMPARE(list()->accessibleDescription(), QStringLiteral("输入码 wq"));
     QVERIFY(list()->geometry().top() >= m_box->geometry().bottom());
     type(QStringLiteral(" "));
     QVERIFY(!list()->isVisible());
