@@ -7,24 +7,85 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace TextCodec {
 
-QString decode(QByteArrayView bytes)
+namespace {
+
+// Qt's "GBK" is ICU's windows-936-2000, the table Windows itself uses for
+// code page 936. Decoding with GB18030 instead, as a superset, reads the
+// euro sign, 0xFF and 84 private-use characters back as other characters.
+constexpr const char *codePage = "GBK";
+
+bool isLeadByte(uchar byte)
 {
-    // The decoder holds back a lead byte cut off at the end of the input,
-    // waiting for more. A line feed after the text ends any such sequence,
-    // so it turns into U+FFFD like every other bad byte; the feed is dropped.
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
+bool isTrailByte(uchar byte)
+{
+    return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
+}
+
+bool isDigitByte(uchar byte)
+{
+    return byte >= 0x30 && byte <= 0x39;
+}
+
+// Code page 936 text in one go. The decoder holds back a lead byte cut off at
+// the end of the input, waiting for more. A line feed after the text ends any
+// such sequence, so it turns into U+FFFD like every other bad byte; the feed
+// is dropped.
+QString decodeCodePage(QStringDecoder &decoder, QByteArrayView bytes)
+{
     QByteArray terminated(bytes.data(), bytes.size());
     terminated.append('\n');
-    QStringDecoder decoder("GB18030");
     QString text = decoder.decode(terminated);
     text.chop(1);
     return text;
 }
 
+} // namespace
+
+QString decode(QByteArrayView bytes)
+{
+    // Code page 936 has no four-byte sequences; GB18030 uses them for the
+    // characters beyond GBK. Such a sequence (lead, digit, lead, digit) is
+    // read as GB18030, so that an article or word list saved as GB18030 keeps
+    // those characters; everything else is code page 936. Nothing this
+    // program writes has such a sequence.
+    QStringDecoder codePageDecoder(codePage);
+    std::optional<QStringDecoder> gb18030;
+    QString text;
+    qsizetype runStart = 0;
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        const auto byte = static_cast<uchar>(bytes.at(at));
+        if (!isLeadByte(byte)) {
+            ++at;
+            continue;
+        }
+        const auto byteAt = [&](qsizetype i) { return i < bytes.size() ? static_cast<uchar>(bytes.at(i)) : uchar(0); };
+        if (isDigitByte(byteAt(at + 1)) && isLeadByte(byteAt(at + 2)) && isDigitByte(byteAt(at + 3))) {
+            text += decodeCodePage(codePageDecoder, bytes.sliced(runStart, at - runStart));
+            if (!gb18030)
+                gb18030.emplace("GB18030");
+            text += gb18030->decode(bytes.sliced(at, 4));
+            at += 4;
+            runStart = at;
+            continue;
+        }
+        at += isTrailByte(byteAt(at + 1)) ? 2 : 1;
+    }
+    if (runStart == 0)
+        return decodeCodePage(codePageDecoder, bytes);
+    return text + decodeCodePage(codePageDecoder, bytes.sliced(runStart));
+}
+
 QByteArray encode(QStringView text)
 {
-    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
+    QStringEncoder encoder(codePage, QStringConverter::Flag::Stateless);
     return encoder.encode(text);
 }
 

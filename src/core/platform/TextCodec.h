@@ -9,15 +9,21 @@
 #include <optional>
 
 // Text files of the program folder and the user folders are in the Chinese
-// ANSI code page (GBK) with CR LF line ends. They are read as GB18030, a
-// superset that reports bad bytes, and written as GBK.
+// ANSI code page with CR LF line ends: Windows code page 936 (GBK with the
+// euro sign at byte 0x80, 0xFF as U+F8F5 and the user-defined areas as
+// private-use characters). Reading and writing use that one table both ways,
+// so whatever is written reads back as itself.
 namespace TextCodec {
 
-// Bytes to text; a byte sequence that is not GB18030 becomes U+FFFD.
+// Bytes to text; a byte sequence that code page 936 does not define (a lead
+// byte without a valid trail byte, a lead byte at the end) becomes U+FFFD,
+// except GB18030's four-byte sequences, which are read as GB18030 (the
+// characters beyond GBK, which are written as "?").
 QString decode(QByteArrayView bytes);
 
-// Text to GBK; a character GBK cannot hold becomes "?", except invisible
-// format characters (soft hyphen, zero-width space), which are dropped.
+// Text to code page 936; a character it cannot hold becomes "?", except
+// invisible format characters (soft hyphen, zero-width space), which are
+// dropped.
 QByteArray encode(QStringView text);
 
 // The lines of a text whose lines end in CR LF or LF. A line end after the

@@ -4,7 +4,7 @@
 
 #include "core/platform/TextCodec.h"
 
-#include <QFileInfo>
+#include <QFile>
 
 namespace {
 
@@ -24,7 +24,7 @@ bool isBlankByte(char c)
     return isBlank(QLatin1Char(c));
 }
 
-QString trimBlanks(const QString &text)
+QStringView trimBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -32,45 +32,19 @@ QString trimBlanks(const QString &text)
         ++begin;
     while (end > begin && isBlank(text.at(end - 1)))
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
 
-struct ParsedLine
+// Bytes that no text file holds: NUL and the other control characters but
+// tab and CR (a line never holds its LF).
+bool hasControlBytes(const QByteArray &bytes)
 {
-    enum Kind { Blank, Section, Key } kind = Blank;
-    QString name;
-    bool hasValue = false;
-    QString value;
-};
-
-ParsedLine parseLine(const QByteArray &bytes)
-{
-    ParsedLine line;
-    const QString text = trimBlanks(TextCodec::decode(bytes));
-    if (text.isEmpty())
-        return line;
-    const qsizetype close = text.lastIndexOf(QLatin1Char(']'));
-    if (text.startsWith(QLatin1Char('[')) && close > 0) {
-        line.kind = ParsedLine::Section;
-        line.name = text.mid(1, close - 1);
-        return line;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t' && c != '\r') || byte == 0x7F)
+            return true;
     }
-    // A "[" line without "]" is no header: like any other line it is a key.
-    line.kind = ParsedLine::Key;
-    const qsizetype equals = text.indexOf(QLatin1Char('='));
-    if (equals < 0) {
-        line.name = text;
-        return line;
-    }
-    line.name = trimBlanks(text.left(equals));
-    line.hasValue = true;
-    line.value = trimBlanks(text.mid(equals + 1));
-    return line;
-}
-
-bool sameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return false;
 }
 
 QString withoutQuotes(const QString &value)
@@ -121,40 +95,136 @@ QString storableValue(const QString &value)
 
 } // namespace
 
+QString IniDocument::lookupName(const QString &name)
+{
+    return trimBlanks(name).toString().toCaseFolded();
+}
+
+IniDocument::IniDocument()
+    : m_sections(1)
+{
+}
+
+IniDocument::Line IniDocument::parseLine(const QByteArray &bytes, const QByteArray &end, QStringView text)
+{
+    Line line;
+    line.text = bytes;
+    line.end = end;
+    line.junk = hasControlBytes(bytes) || text.contains(QChar::ReplacementCharacter);
+    const QStringView trimmed = trimBlanks(text);
+    if (trimmed.isEmpty())
+        return line;
+    const qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
+    if (trimmed.startsWith(QLatin1Char('[')) && close > 0) {
+        line.kind = Line::Header;
+        line.name = trimmed.sliced(1, close - 1).toString().toCaseFolded();
+        return line;
+    }
+    // A "[" line without "]" is no header: like any other line it is a key.
+    line.kind = Line::Key;
+    const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
+    if (equals < 0) {
+        line.name = trimmed.toString().toCaseFolded();
+        return line;
+    }
+    line.name = trimBlanks(trimmed.first(equals)).toString().toCaseFolded();
+    line.hasValue = true;
+    line.value = trimBlanks(trimmed.sliced(equals + 1)).toString();
+    return line;
+}
+
+void IniDocument::appendLine(Line line)
+{
+    if (line.kind == Line::Header) {
+        const qsizetype index = m_sections.size();
+        // The first section of a name counts; later ones are kept as text.
+        if (!m_sectionIndex.contains(line.name))
+            m_sectionIndex.insert(line.name, index);
+        m_sections.append(Section());
+    }
+    Section &section = m_sections.last();
+    if (line.kind == Line::Key && !section.keys.contains(line.name))
+        section.keys.insert(line.name, section.lines.size());
+    section.lines.append(std::move(line));
+}
+
 IniDocument IniDocument::fromBytes(const QByteArray &bytes)
 {
     IniDocument document;
+    // The whole text is decoded in one go. A line feed is never part of a
+    // two-byte character, so the text has its line feeds where the bytes
+    // have theirs; should a decoder ever disagree, each line is decoded
+    // on its own.
+    const QString text = TextCodec::decode(bytes);
+    const bool sameLines = text.count(QLatin1Char('\n')) == bytes.count('\n');
     qsizetype start = 0;
+    qsizetype textStart = 0;
     while (start < bytes.size()) {
-        const qsizetype feed = bytes.indexOf('\n', start);
+        qsizetype feed = bytes.indexOf('\n', start);
+        qsizetype textFeed = sameLines ? text.indexOf(QLatin1Char('\n'), textStart) : -1;
         if (feed < 0) {
-            document.m_lines.append({bytes.mid(start), QByteArray()});
-            break;
+            feed = bytes.size();
+            textFeed = text.size();
         }
-        const bool crlf = feed > start && bytes.at(feed - 1) == '\r';
-        const qsizetype textEnd = crlf ? feed - 1 : feed;
-        document.m_lines.append(
-            {bytes.mid(start, textEnd - start), crlf ? Crlf : QByteArrayLiteral("\n")});
+        const bool crlf = feed < bytes.size() && feed > start && bytes.at(feed - 1) == '\r';
+        const QByteArray lineBytes = bytes.mid(start, (crlf ? feed - 1 : feed) - start);
+        const QByteArray end = feed == bytes.size() ? QByteArray() : crlf ? Crlf : QByteArrayLiteral("\n");
+        QStringView lineText;
+        QString ownText;
+        if (sameLines) {
+            lineText = QStringView(text).sliced(textStart, textFeed - textStart);
+            if (crlf && lineText.endsWith(QLatin1Char('\r')))
+                lineText.chop(1);
+            else if (crlf)
+                lineText = ownText = TextCodec::decode(lineBytes);
+        } else {
+            lineText = ownText = TextCodec::decode(lineBytes);
+        }
+        document.appendLine(parseLine(lineBytes, end, lineText));
         start = feed + 1;
+        textStart = textFeed + 1;
     }
     return document;
 }
 
 std::optional<IniDocument> IniDocument::load(const QString &path, QString *error)
 {
-    if (!QFileInfo::exists(path))
+    QFile file(path);
+    if (!file.exists())
         return IniDocument();
-    const std::optional<QByteArray> bytes = TextCodec::readBytes(path, error);
-    if (!bytes)
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
         return std::nullopt;
-    return fromBytes(*bytes);
+    }
+    // Reading stops one byte past the limit: a huge file is never held whole.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > MaxFileBytes) {
+        if (error)
+            *error = QStringLiteral("文件太大（超过 1 MB），不是设置文件：") + path;
+        return std::nullopt;
+    }
+    return fromBytes(bytes);
 }
 
 QByteArray IniDocument::toBytes() const
 {
+    qsizetype size = 0;
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines)
+            size += line.text.size() + line.end.size();
+    }
     QByteArray bytes;
-    for (const Line &line : m_lines)
-        bytes += line.text + line.end;
+    bytes.reserve(size);
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines)
+            bytes.append(line.text).append(line.end);
+    }
     return bytes;
 }
 
@@ -165,94 +235,116 @@ bool IniDocument::save(const QString &path, QString *error) const
 
 QString IniDocument::value(const QString &section, const QString &key) const
 {
-    const qsizetype header = findSection(section);
-    if (header < 0)
+    const auto found = m_sectionIndex.constFind(lookupName(section));
+    if (found == m_sectionIndex.cend())
         return QString();
-    const qsizetype at = findKey(header, key);
-    if (at < 0)
+    const Section &lines = m_sections.at(*found);
+    const auto at = lines.keys.constFind(lookupName(key));
+    if (at == lines.keys.cend())
         return QString();
-    const ParsedLine line = parseLine(m_lines.at(at).text);
+    const Line &line = lines.lines.at(*at);
     if (!line.hasValue)
         return QString();
     QString text = cutAtFirst(withoutQuotes(line.value), {QChar(0)});
     const QByteArray bytes = TextCodec::encode(text);
     if (bytes.size() > MaxReadBytes)
         text = TextCodec::decode(cutGbk(bytes, MaxReadBytes));
-    return trimBlanks(text);
+    return trimBlanks(text).toString();
 }
 
-void IniDocument::setValue(const QString &section, const QString &key, const QString &value)
+void IniDocument::setValue(const QString &sectionName, const QString &keyName, const QString &value)
 {
-    const QByteArray stored = TextCodec::encode(storableValue(value));
+    // Blanks around names and values are dropped when the file is read, so
+    // they are not written either: a padded name finds its line, and a value
+    // with leading blanks does not add blanks at every save.
+    const QString section = trimBlanks(sectionName).toString();
+    const QString key = trimBlanks(keyName).toString();
+    const QByteArray stored = TextCodec::encode(trimBlanks(storableValue(value)).toString());
     const QByteArray newLine = TextCodec::encode(key) + '=' + stored;
 
-    const qsizetype header = findSection(section);
-    if (header < 0) {
-        insertLine(m_lines.size(), TextCodec::encode(QLatin1Char('[') + section + QLatin1Char(']')));
-        insertLine(m_lines.size(), newLine);
+    const auto found = m_sectionIndex.constFind(lookupName(section));
+    if (found == m_sectionIndex.cend()) {
+        if (Line *last = lastLine(); last && last->end.isEmpty())
+            last->end = Crlf;
+        const QByteArray header = TextCodec::encode(QLatin1Char('[') + section + QLatin1Char(']'));
+        appendLine(parseLine(header, Crlf, TextCodec::decode(header)));
+        appendLine(parseLine(newLine, Crlf, TextCodec::decode(newLine)));
         return;
     }
 
-    const qsizetype at = findKey(header, key);
-    if (at >= 0) {
+    Section &lines = m_sections[*found];
+    const auto at = lines.keys.constFind(lookupName(key));
+    if (at != lines.keys.cend()) {
         // Keep the line up to the value as it is ("Speed = " stays
         // "Speed = "); a key without "=" gets one. The byte '=' never occurs
         // inside a GBK character.
-        QByteArray &text = m_lines[at].text;
+        Line &line = lines.lines[*at];
+        QByteArray text = line.text;
         const qsizetype equals = text.indexOf('=');
         if (equals < 0) {
             while (!text.isEmpty() && isBlankByte(text.back()))
                 text.chop(1);
             text += '=' + stored;
-            return;
+        } else {
+            qsizetype valueStart = equals + 1;
+            while (valueStart < text.size() && isBlankByte(text.at(valueStart)))
+                ++valueStart;
+            text = text.left(valueStart) + stored;
         }
-        qsizetype valueStart = equals + 1;
-        while (valueStart < text.size() && isBlankByte(text.at(valueStart)))
-            ++valueStart;
-        text = text.left(valueStart) + stored;
+        line = parseLine(text, line.end, TextCodec::decode(text));
         return;
     }
 
     // A new key goes after the section's last line, before the blank lines
     // that part it from the next section.
-    qsizetype insertAt = sectionEnd(header);
-    while (insertAt - 1 > header && parseLine(m_lines.at(insertAt - 1).text).kind == ParsedLine::Blank)
+    qsizetype insertAt = lines.lines.size();
+    while (insertAt - 1 > 0 && lines.lines.at(insertAt - 1).kind == Line::Blank)
         --insertAt;
-    insertLine(insertAt, newLine);
+    insertKey(lines, insertAt, newLine);
 }
 
-qsizetype IniDocument::findSection(const QString &section) const
+void IniDocument::insertKey(Section &section, qsizetype at, const QByteArray &text)
 {
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const ParsedLine line = parseLine(m_lines.at(i).text);
-        if (line.kind == ParsedLine::Section && sameName(line.name, section))
-            return i;
+    Line &before = section.lines[at - 1];
+    if (before.end.isEmpty())
+        before.end = Crlf;
+    Line line = parseLine(text, Crlf, TextCodec::decode(text));
+    for (qsizetype &index : section.keys) {
+        if (index >= at)
+            ++index;
     }
-    return -1;
+    // The line is found under the name it reads back as, which differs from
+    // the key only when GBK cannot hold the key.
+    if (line.kind == Line::Key && !section.keys.contains(line.name))
+        section.keys.insert(line.name, at);
+    section.lines.insert(at, std::move(line));
 }
 
-qsizetype IniDocument::sectionEnd(qsizetype header) const
+IniDocument::Line *IniDocument::lastLine()
 {
-    qsizetype i = header + 1;
-    while (i < m_lines.size() && parseLine(m_lines.at(i).text).kind != ParsedLine::Section)
-        ++i;
-    return i;
-}
-
-qsizetype IniDocument::findKey(qsizetype header, const QString &key) const
-{
-    const qsizetype end = sectionEnd(header);
-    for (qsizetype i = header + 1; i < end; ++i) {
-        const ParsedLine line = parseLine(m_lines.at(i).text);
-        if (line.kind == ParsedLine::Key && sameName(line.name, key))
-            return i;
+    for (qsizetype i = m_sections.size() - 1; i >= 0; --i) {
+        if (!m_sections.at(i).lines.isEmpty())
+            return &m_sections[i].lines.last();
     }
-    return -1;
+    return nullptr;
 }
 
-void IniDocument::insertLine(qsizetype at, const QByteArray &text)
+bool IniDocument::isIniText() const
 {
-    if (at > 0 && m_lines.at(at - 1).end.isEmpty())
-        m_lines[at - 1].end = Crlf;
-    m_lines.insert(at, {text, Crlf});
+    if (m_sections.size() < 2)
+        return false;
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines) {
+            if (line.junk)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool IniDocument::readsBack(const QString &value)
+{
+    IniDocument document;
+    document.setValue(QStringLiteral("s"), QStringLiteral("k"), value);
+    return document.value(QStringLiteral("s"), QStringLiteral("k")) == value;
 }

@@ -4,8 +4,10 @@
 
 #include "core/platform/TextNumbers.h"
 #include "core/settings/IniDocument.h"
+#include "core/settings/SettingsPath.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <variant>
 
@@ -25,7 +27,7 @@ enum class NewUser {
 struct Entry
 {
     const char *section;
-    const char *key;
+    const char *key; // UTF-8
     std::variant<TextField, ShortField, LongField> field;
     NewUser newUser = NewUser::Kept;
     const char *defaultText = ""; // as written in the file (UTF-8 here)
@@ -66,6 +68,7 @@ const Entry Table[] = {
     {"other", KEY(Voice), NewUser::Given, "女声"},
     {"other", KEY(ReciteKey), NewUser::Given, "114"},
     {"other", KEY(CueKey), NewUser::Given, "113"},
+    {"other", "内置输入法", &Settings::BuiltInInput, NewUser::Given, "自动"},
     {"exercise", KEY(Letter), NewUser::Given, "0"},
     {"exercise", KEY(Eword)},
     {"exercise", KEY(Cword)},
@@ -77,6 +80,14 @@ const Entry Table[] = {
 };
 
 #undef KEY
+
+// The fields that name a file by its path.
+bool holdsPath(const Entry &entry)
+{
+    const TextField *field = std::get_if<TextField>(&entry.field);
+    return field
+        && (*field == &Settings::BackMusicpath || *field == &Settings::Earticle || *field == &Settings::Carticle);
+}
 
 void assign(Settings &settings, const Entry &entry, const QString &text)
 {
@@ -107,24 +118,50 @@ QString textOf(const Settings &settings, const Entry &entry)
 
 } // namespace
 
-std::optional<Settings> LoadSettings(const QString &file, QString *error)
-{
-    const std::optional<IniDocument> document = IniDocument::load(file, error);
-    if (!document)
-        return std::nullopt;
-    Settings settings;
-    for (const Entry &entry : Table)
-        assign(settings, entry, document->value(QLatin1String(entry.section), QLatin1String(entry.key)));
-    return settings;
-}
-
-bool SaveSettings(const Settings &settings, const QString &file, QString *error)
+std::optional<IniDocument> readSettingsDocument(const QString &file, QString *error)
 {
     std::optional<IniDocument> document = IniDocument::load(file, error);
     if (!document)
+        return std::nullopt;
+    // A missing file loads as an empty document, which is fine; an existing
+    // one must be a settings file.
+    if (!document->isIniText() && QFileInfo::exists(file)) {
+        if (error)
+            *error = QStringLiteral("不是设置文件：") + file;
+        return std::nullopt;
+    }
+    return document;
+}
+
+std::optional<Settings> LoadSettings(const QString &file, const ProgramFolder &folder, QString *error)
+{
+    const std::optional<IniDocument> document = readSettingsDocument(file, error);
+    if (!document)
+        return std::nullopt;
+    return LoadSettings(*document, folder);
+}
+
+Settings LoadSettings(const IniDocument &document, const ProgramFolder &folder)
+{
+    Settings settings;
+    for (const Entry &entry : Table) {
+        const QString text = document.value(QLatin1String(entry.section), QString::fromUtf8(entry.key));
+        assign(settings, entry, holdsPath(entry) ? SettingsPath::fromFileText(text, folder) : text);
+    }
+    return settings;
+}
+
+bool SaveSettings(const Settings &settings, const QString &file, const ProgramFolder &folder,
+                  QString *error)
+{
+    std::optional<IniDocument> document = readSettingsDocument(file, error);
+    if (!document)
         return false;
-    for (const Entry &entry : Table)
-        document->setValue(QLatin1String(entry.section), QLatin1String(entry.key), textOf(settings, entry));
+    for (const Entry &entry : Table) {
+        const QString text = textOf(settings, entry);
+        document->setValue(QLatin1String(entry.section), QString::fromUtf8(entry.key),
+                           holdsPath(entry) ? SettingsPath::toFileText(text, folder) : text);
+    }
     return document->save(file, error);
 }
 

@@ -28,7 +28,7 @@ bool fillUserFolder(const ProgramFolder &program, const QString &folder, const Q
 
     Settings settings;
     DefaultSettings(settings, program);
-    return SaveSettings(settings, settingsFile, error);
+    return SaveSettings(settings, settingsFile, program, error);
 }
 
 } // namespace

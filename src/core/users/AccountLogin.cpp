@@ -15,15 +15,22 @@ AccountLogin AccountLogin::logIn(const AccountsFolder &accounts, const QString &
     // reads as empty, like any missing one.
     const std::optional<QString> folder = accounts.userFolder(name);
     const QString file = folder ? AccountsFolder::settingsFile(*folder) : QString();
-    if (StoredPassword::check(file, typed) == PasswordHash::Match::Wrong) {
+    switch (StoredPassword::check(file, typed)) {
+    case PasswordHash::Match::Wrong:
         login.result = Result::WrongPassword;
         return login;
+    case PasswordHash::Match::Damaged:
+        login.result = Result::DamagedFile;
+        return login;
+    case PasswordHash::Match::Hashed:
+    case PasswordHash::Match::Legacy:
+        break;
     }
     if (!folder || !QFileInfo::exists(file)) {
         login.result = Result::DamagedFile;
         return login;
     }
-    const std::optional<Settings> settings = LoadSettings(file);
+    const std::optional<Settings> settings = LoadSettings(file, accounts.program());
     if (!settings) {
         login.result = Result::DamagedFile;
         return login;

@@ -19,6 +19,9 @@ public:
     // The accounts folder, whether it exists yet or not.
     QString path() const;
 
+    // The program folder the accounts folder lies in.
+    const ProgramFolder &program() const { return m_program; }
+
     // The account names: every subfolder, ordered by name without regard to
     // case as a Windows folder listing shows them. Files are ignored; no
     // accounts folder means no accounts.

@@ -12,9 +12,16 @@ PasswordChange PasswordChange::change(const QString &userFolder, const QString &
     PasswordChange change;
     const QString file = AccountsFolder::settingsFile(userFolder);
     // No upgrade here: the value is about to be replaced anyway.
-    if (PasswordHash::check(oldPassword, StoredPassword::read(file)) == PasswordHash::Match::Wrong) {
+    switch (StoredPassword::compare(file, oldPassword)) {
+    case PasswordHash::Match::Wrong:
         change.result = Result::WrongOldPassword;
         return change;
+    case PasswordHash::Match::Damaged:
+        change.error = QStringLiteral("已损坏的用户文件！");
+        return change;
+    case PasswordHash::Match::Hashed:
+    case PasswordHash::Match::Legacy:
+        break;
     }
     if (newPassword != confirmation) {
         change.result = Result::Mismatch;

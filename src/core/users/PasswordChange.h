@@ -11,7 +11,8 @@ struct PasswordChange
         Changed,           // "密码更改成功，请记住新密码！"
         WrongOldPassword,  // "原密码不正确 ！"
         Mismatch,          // "密码输入不一致 ！"
-        Failed,            // the new password could not be stored; see error
+        Failed,            // the new password could not be stored, or the account's
+                           // file is damaged ("已损坏的用户文件！"); see error
     };
 
     Result result = Result::Failed;

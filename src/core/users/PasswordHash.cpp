@@ -6,6 +6,8 @@
 
 #include <sodium.h>
 
+#include <cstring>
+
 namespace {
 
 bool sodiumReady()
@@ -16,6 +18,54 @@ bool sodiumReady()
 
 const QLatin1String hashPrefix("$argon2");
 
+// The cost of every hash this program writes: libsodium's interactive limits
+// keep a login well under a second on a slow machine.
+constexpr unsigned long long writtenPasses = crypto_pwhash_argon2id_OPSLIMIT_INTERACTIVE;
+constexpr size_t writtenMemoryBytes = crypto_pwhash_argon2id_MEMLIMIT_INTERACTIVE;
+constexpr quint64 writtenMemoryKib = writtenMemoryBytes / 1024;
+// Argon2 1.3, the only version libsodium checks.
+constexpr quint64 writtenVersion = 19;
+
+// Reads "<literal><decimal>" at the front of text: plain digits without a
+// leading zero, at most 2^32 - 1, as the hash format writes them.
+std::optional<quint64> takeNumber(QByteArrayView &text, const char *literal)
+{
+    const qsizetype literalSize = qsizetype(std::strlen(literal));
+    if (!text.startsWith(literal))
+        return std::nullopt;
+    text = text.sliced(literalSize);
+    qsizetype digits = 0;
+    quint64 value = 0;
+    while (digits < text.size() && text.at(digits) >= '0' && text.at(digits) <= '9') {
+        value = value * 10 + quint64(text.at(digits) - '0');
+        if (++digits > 10)
+            return std::nullopt;
+    }
+    if (digits == 0 || (digits > 1 && text.at(0) == '0') || value > 0xFFFFFFFFull)
+        return std::nullopt;
+    text = text.sliced(digits);
+    return value;
+}
+
+// Reads "$<base64 without padding>" at the front of text.
+bool takeBase64(QByteArrayView &text)
+{
+    if (!text.startsWith('$'))
+        return false;
+    qsizetype size = 1;
+    while (size < text.size() && text.at(size) != '$') {
+        const char c = text.at(size);
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+'
+              || c == '/'))
+            return false;
+        ++size;
+    }
+    if (size == 1)
+        return false;
+    text = text.sliced(size);
+    return true;
+}
+
 } // namespace
 
 namespace PasswordHash {
@@ -23,12 +73,10 @@ namespace PasswordHash {
 std::optional<QString> hash(const QString &password, QString *error)
 {
     const QByteArray bytes = password.toUtf8();
-    char out[crypto_pwhash_STRBYTES];
-    // Interactive limits keep a login well under a second on a slow machine.
+    char out[crypto_pwhash_argon2id_STRBYTES];
     if (!sodiumReady()
-        || crypto_pwhash_str(out, bytes.constData(), quint64(bytes.size()),
-                             crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                             crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
+        || crypto_pwhash_argon2id_str(out, bytes.constData(), quint64(bytes.size()), writtenPasses,
+                                      writtenMemoryBytes) != 0) {
         if (error)
             *error = QStringLiteral("内存不足，无法计算密码摘要");
         return std::nullopt;
@@ -41,14 +89,47 @@ bool isHash(const QString &stored)
     return stored.startsWith(hashPrefix);
 }
 
+bool isAcceptableHash(const QString &stored)
+{
+    // A value read from a settings file holds at most 127 bytes.
+    if (stored.size() >= qsizetype(crypto_pwhash_argon2id_STRBYTES))
+        return false;
+    for (QChar c : stored) {
+        if (c.unicode() < 0x21 || c.unicode() > 0x7E)
+            return false;
+    }
+    const QByteArray latin1 = stored.toLatin1();
+    QByteArrayView rest(latin1);
+    if (!rest.startsWith(crypto_pwhash_argon2id_STRPREFIX))
+        return false;
+    rest = rest.sliced(qsizetype(std::strlen(crypto_pwhash_argon2id_STRPREFIX)));
+    const std::optional<quint64> version = takeNumber(rest, "v=");
+    const std::optional<quint64> memory = takeNumber(rest, "$m=");
+    const std::optional<quint64> passes = takeNumber(rest, ",t=");
+    const std::optional<quint64> lanes = takeNumber(rest, ",p=");
+    if (!version || !memory || !passes || !lanes || !takeBase64(rest) || !takeBase64(rest) || !rest.isEmpty())
+        return false;
+    if (*version != writtenVersion || *memory > writtenMemoryKib || *passes > writtenPasses || *lanes != 1)
+        return false;
+    // Lower costs than ours are fine; what libsodium still cannot read (too
+    // little memory for its lane, a salt too short) is as damaged as the rest.
+    char buffer[crypto_pwhash_argon2id_STRBYTES] = {};
+    std::memcpy(buffer, latin1.constData(), size_t(latin1.size()));
+    return sodiumReady()
+        && crypto_pwhash_argon2id_str_needs_rehash(buffer, writtenPasses, writtenMemoryBytes) >= 0;
+}
+
 Match check(const QString &typed, const QString &stored)
 {
     if (!isHash(stored))
         return ScramblePassword(typed) == stored ? Match::Legacy : Match::Wrong;
-    const QByteArray hashed = stored.toLatin1();
+    if (!isAcceptableHash(stored))
+        return Match::Damaged;
+    char buffer[crypto_pwhash_argon2id_STRBYTES] = {};
+    const QByteArray latin1 = stored.toLatin1();
+    std::memcpy(buffer, latin1.constData(), size_t(latin1.size()));
     const QByteArray bytes = typed.toUtf8();
-    if (!sodiumReady()
-        || crypto_pwhash_str_verify(hashed.constData(), bytes.constData(), quint64(bytes.size())) != 0)
+    if (crypto_pwhash_argon2id_str_verify(buffer, bytes.constData(), quint64(bytes.size())) != 0)
         return Match::Wrong;
     return Match::Hashed;
 }

@@ -17,6 +17,7 @@ enum class Match {
     Wrong,         // the typed password does not fit the stored value
     Hashed,        // it fits a stored hash
     Legacy,        // it fits a stored scrambled value; store a hash instead
+    Damaged,       // the stored hash is not one this program writes: "已损坏的用户文件！"
 };
 
 // A new salted hash of the password (UTF-8). Fails only when the system
@@ -26,9 +27,18 @@ std::optional<QString> hash(const QString &password, QString *error = nullptr);
 // Whether the stored value is a hash (as opposed to an older scrambled value).
 bool isHash(const QString &stored);
 
+// Whether a stored hash is cheap enough to check: "$argon2id$v=19$m=M,t=T,p=P$
+// salt$hash" with M, T and P no larger than hash() uses (64 MiB, 2 passes,
+// one lane). The stored hash decides how long a check takes and how much
+// memory it needs, so a damaged or hostile one (t=4294967295, m=4194304)
+// would hang the login for hours or take gigabytes.
+bool isAcceptableHash(const QString &stored);
+
 // Checks a typed password against a stored value of either kind. A hash only
 // accepts its own password; a scrambled value (including the empty value of
-// a missing entry) accepts every password that scrambles to it.
+// a missing entry) accepts every password that scrambles to it. A value that
+// looks like a hash ("$argon2...") but is not acceptable is Damaged for every
+// typed password, at once, without hashing anything.
 Match check(const QString &typed, const QString &stored);
 
 } // namespace PasswordHash

@@ -8,21 +8,27 @@
 
 // The password entry of an account: section "user", key "password" of the
 // user's "Deplog.ini". New values are always hashes; older files may hold the
-// scrambled form, which a successful check replaces.
+// scrambled form, which a successful check replaces. A settings file that is
+// damaged (see readSettingsDocument) holds no password and is never written.
 namespace StoredPassword {
 
-// The stored value; "" when the file or the entry is missing.
+// The stored value; "" when the file or the entry is missing, or the file is
+// damaged.
 QString read(const QString &settingsFile);
 
 // Stores a new salted hash of the password, creating the file or the entry
-// when missing. False when hashing or writing fails (*error says why); the
-// file is then unchanged.
+// when missing. False when hashing or writing fails or the file is damaged
+// (*error says why); the file is then unchanged.
 bool write(const QString &settingsFile, const QString &password, QString *error = nullptr);
 
-// Checks a typed password against the stored value. When it fits an older
-// scrambled value and the file exists, the value is replaced by a hash; should
-// that write fail the old value stays and the check still succeeds, since the
-// password was right.
+// Compares a typed password with the stored value, changing nothing. Damaged
+// when the file exists but is damaged, or holds a hash this program would not
+// write; a missing file or entry is the empty scrambled value.
+PasswordHash::Match compare(const QString &settingsFile, const QString &typed);
+
+// As compare(); when the password fits an older scrambled value and the file
+// exists, the value is replaced by a hash. Should that write fail the old
+// value stays and the check still succeeds, since the password was right.
 PasswordHash::Match check(const QString &settingsFile, const QString &typed);
 
 } // namespace StoredPassword

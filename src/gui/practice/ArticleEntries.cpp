@@ -8,6 +8,7 @@
 #include "core/platform/Prompter.h"
 #include "core/practice/Exercise.h"
 #include "core/settings/Settings.h"
+#include "core/settings/SettingsPath.h"
 #include "gui/material/ArticleDialog.h"
 #include "gui/material/ChooseArticleFile.h"
 #include "gui/practice/PracticePanel.h"
@@ -30,7 +31,7 @@ void ArticleEntries::openArticleDialog(Language menu)
         return;
     }
     m_dialog = new ArticleDialog(m_services.programFolder, m_services.userFolder, menu, m_services.prompter,
-                                 m_services.random, m_services.urlOpener, m_services.pictures, m_dialogParent);
+                                 m_services.random, m_services.urlOpener, m_services.look, m_dialogParent);
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_dialog, &ArticleDialog::started, this, [this](const ArticleSelection::Start &start) {
         Exercise &exercise = m_panel.exercise();
@@ -50,6 +51,13 @@ void ArticleEntries::chooseArticle(Language menu)
     const std::optional<ChosenArticle> chosen = chooseArticleFile(m_services.fileChooser, m_services.random);
     if (!chosen)
         return;
+    // Its path goes into the settings; one that would not come back whole is
+    // refused now rather than naming another file at the next run.
+    if (const QString refusal = SettingsPath::refusal(chosen->path, m_services.programFolder);
+        !refusal.isEmpty()) {
+        m_services.prompter.inform(refusal, QStringLiteral("提示"), Prompter::Icon::Warning);
+        return;
+    }
     if (!chosen->starts()) {
         if (!chosen->message().isEmpty())
             m_services.prompter.inform(chosen->message(), QStringLiteral("提示"), Prompter::Icon::Information);

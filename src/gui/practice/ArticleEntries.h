@@ -18,7 +18,7 @@ class Prompter;
 class QWidget;
 class RandomSource;
 class UrlOpener;
-class WindowPictures;
+struct WindowLook;
 struct Settings;
 
 // The article entries of the English and Chinese menus: "文章练习(&A)" (the
@@ -39,7 +39,7 @@ public:
         RandomSource &random;
         UrlOpener &urlOpener;
         FileChooser &fileChooser;
-        const WindowPictures &pictures;
+        const WindowLook &look; // the main window's, copied by each dialog it opens
     };
 
     // showPracticePanel brings the practice panel to the top of the main

@@ -7,6 +7,7 @@
 #include "FileSizeLimit.h"
 #include "TestFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -24,6 +25,11 @@ private slots:
     void defaultMusicPath();
     void unreadableFile();
     void failedSaveKeepsOldFile();
+    void brokenFileIsNeitherLoadedNorSaved_data();
+    void brokenFileIsNeitherLoadedNorSaved();
+    void longPathComesBack_data();
+    void longPathComesBack();
+    void relativePathOfAnOlderRunIsFound();
 };
 
 namespace {
@@ -51,7 +57,7 @@ void tst_SettingsFile::newUserFileMatchesGolden()
     QVERIFY(IniWrite("user", "password", "959", file));
     Settings settings;
     DefaultSettings(settings, program);
-    QVERIFY(SaveSettings(settings, file));
+    QVERIFY(SaveSettings(settings, file, program));
 
     const QByteArray expected = fixture("new-user.ini").replace("@PROGRAM@", program.root().toUtf8());
     QCOMPARE(folder.read("user/a1/Deplog.ini"), expected);
@@ -64,8 +70,9 @@ void tst_SettingsFile::windowsFileReadAndWrittenBack()
     TestFolder folder;
     folder.write("Deplog.ini", fixture("windows-deplog.ini"));
     const QString file = folder.file("Deplog.ini");
+    const ProgramFolder program(folder.path());
 
-    std::optional<Settings> settings = LoadSettings(file);
+    std::optional<Settings> settings = LoadSettings(file, program);
     QVERIFY(settings);
     QCOMPARE(settings->P1Text, 2);
     QCOMPARE(settings->MaxTss, 7);
@@ -82,7 +89,7 @@ void tst_SettingsFile::windowsFileReadAndWrittenBack()
                                          "疑是地上霜举头望明月低头思故乡白日依山尽黄河入海"));
 
     settings->P1Speed = 3;
-    QVERIFY(SaveSettings(*settings, file));
+    QVERIFY(SaveSettings(*settings, file, program));
     QCOMPARE(folder.read("Deplog.ini"), fixture("windows-deplog-saved.ini"));
 }
 
@@ -91,10 +98,11 @@ void tst_SettingsFile::savedTwiceIsByteIdentical()
     TestFolder folder;
     folder.write("Deplog.ini", fixture("windows-deplog.ini"));
     const QString file = folder.file("Deplog.ini");
+    const ProgramFolder program(folder.path());
 
-    QVERIFY(SaveSettings(*LoadSettings(file), file));
+    QVERIFY(SaveSettings(*LoadSettings(file, program), file, program));
     const QByteArray first = folder.read("Deplog.ini");
-    QVERIFY(SaveSettings(*LoadSettings(file), file));
+    QVERIFY(SaveSettings(*LoadSettings(file, program), file, program));
     QCOMPARE(folder.read("Deplog.ini"), first);
 }
 
@@ -109,8 +117,9 @@ void tst_SettingsFile::valuesSurviveSaveAndLoad()
     settings.MusicInst = -1;
     settings.Voice = QStringLiteral("男声");
     settings.Skinpath = QStringLiteral("蓝色 经典");
-    QVERIFY(SaveSettings(settings, file));
-    QCOMPARE(LoadSettings(file), settings);
+    const ProgramFolder program(folder.path());
+    QVERIFY(SaveSettings(settings, file, program));
+    QCOMPARE(LoadSettings(file, program), settings);
     QCOMPARE(IniRead("other", "RightColor", file), QString("-2147483643"));
 }
 
@@ -172,9 +181,10 @@ void tst_SettingsFile::unreadableFile()
     TestFolder folder;
     folder.makeFolder("Deplog.ini");
     QString error;
-    QVERIFY(!LoadSettings(folder.file("Deplog.ini"), &error));
+    const ProgramFolder program(folder.path());
+    QVERIFY(!LoadSettings(folder.file("Deplog.ini"), program, &error));
     QVERIFY(!error.isEmpty());
-    QVERIFY(!SaveSettings(Settings(), folder.file("Deplog.ini")));
+    QVERIFY(!SaveSettings(Settings(), folder.file("Deplog.ini"), program));
 }
 
 void tst_SettingsFile::failedSaveKeepsOldFile()
@@ -182,15 +192,130 @@ void tst_SettingsFile::failedSaveKeepsOldFile()
     TestFolder folder;
     const QByteArray old = fixture("windows-deplog.ini");
     folder.write("Deplog.ini", old);
-    Settings settings = *LoadSettings(folder.file("Deplog.ini"));
+    const ProgramFolder program(folder.path());
+    Settings settings = *LoadSettings(folder.file("Deplog.ini"), program);
     settings.Earticle = QString(100, 'x');
     bool saved = true;
     {
         FileSizeLimit fullDisk(old.size());
-        saved = SaveSettings(settings, folder.file("Deplog.ini"));
+        saved = SaveSettings(settings, folder.file("Deplog.ini"), program);
     }
     QVERIFY(!saved);
     QCOMPARE(folder.read("Deplog.ini"), old);
+}
+
+// A file that is no settings file at all is damaged: it gives no settings,
+// and nothing is written into it.
+void tst_SettingsFile::brokenFileIsNeitherLoadedNorSaved_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    for (const char *name : {"empty", "zeros", "random", "nul-in-value", "invalid-gbk", "no-section",
+                             "control-characters"}) {
+        QTest::newRow(name) << readFixture(QStringLiteral("settings/broken/%1.ini").arg(QLatin1String(name)));
+    }
+    QByteArray large = fixture("windows-deplog.ini");
+    large += QByteArray(IniDocument::MaxFileBytes + 1 - large.size(), ';');
+    QTest::newRow("larger than 1 MB") << large;
+}
+
+void tst_SettingsFile::brokenFileIsNeitherLoadedNorSaved()
+{
+    QFETCH(QByteArray, bytes);
+    TestFolder folder;
+    folder.write("Deplog.ini", bytes);
+    const ProgramFolder program(folder.path());
+    QString error;
+    QVERIFY(!LoadSettings(folder.file("Deplog.ini"), program, &error));
+    QVERIFY(!error.isEmpty());
+
+    Settings settings;
+    DefaultSettings(settings, program);
+    error.clear();
+    QVERIFY(!SaveSettings(settings, folder.file("Deplog.ini"), program, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(folder.read("Deplog.ini"), bytes);
+}
+
+namespace {
+
+// Three folders of 20 Chinese characters: 120 bytes of GBK before the
+// program folder's own files, so none of its absolute paths fits a value.
+QString deepProgramFolder(const TestFolder &folder)
+{
+    const QString name = QStringLiteral("青檀打字练习软件第四版安装程序文件夹目录");
+    return folder.file(name + '/' + name + '/' + name);
+}
+
+} // namespace
+
+void tst_SettingsFile::longPathComesBack_data()
+{
+    QTest::addColumn<bool>("deepProgram");
+    QTest::addColumn<QString>("path");        // "@PROGRAM@" and "@TEMP@" stand for the folders
+    QTest::addColumn<QByteArray>("fileText"); // the line the file holds, "" for no check
+    QTest::addColumn<bool>("comesBack");
+
+    QTest::newRow("new user's music below a deep program folder")
+        << true << "@PROGRAM@/Music/Waltz.mid" << QByteArray("BackMusicpath=\\Music\\Waltz.mid") << true;
+    QTest::newRow("Chinese music folder below a deep program folder")
+        << true << "@PROGRAM@/Music/钢琴曲/月光.mid"
+        << QByteArray("BackMusicpath=\\Music\\" + TextCodec::encode(QStringLiteral("钢琴曲\\月光.mid"))) << true;
+    QTest::newRow("short path kept whole")
+        << false << "@PROGRAM@/Music/Waltz.mid" << QByteArray("BackMusicpath=@PROGRAM@/Music/Waltz.mid") << true;
+    // Refused when chosen; one that gets here anyway is cut as before.
+    QTest::newRow("deep path outside the program folder")
+        << true << "@TEMP@/outside/" + QString(60, u'曲') + ".mid" << QByteArray() << false;
+}
+
+// A path set in the record comes back from the file as it was; one inside
+// the program folder too long to be kept whole is kept relative to it.
+void tst_SettingsFile::longPathComesBack()
+{
+    QFETCH(bool, deepProgram);
+    QFETCH(QString, path);
+    QFETCH(QByteArray, fileText);
+    QFETCH(bool, comesBack);
+    TestFolder folder;
+    const ProgramFolder program(deepProgram ? deepProgramFolder(folder) : folder.path());
+    path.replace("@PROGRAM@", program.root()).replace("@TEMP@", folder.path());
+    folder.write(QDir(folder.path()).relativeFilePath(path), "MThd");
+    const QString file = folder.file("Deplog.ini");
+
+    Settings settings;
+    DefaultSettings(settings, program);
+    settings.BackMusicpath = path;
+    settings.Carticle = path;
+    QVERIFY(SaveSettings(settings, file, program));
+    fileText.replace("@PROGRAM@", program.root().toUtf8());
+    if (!fileText.isEmpty())
+        QVERIFY2(folder.read("Deplog.ini").contains(fileText + "\r\n"), folder.read("Deplog.ini").constData());
+
+    const std::optional<Settings> loaded = LoadSettings(file, program);
+    QVERIFY(loaded);
+    if (!comesBack) {
+        QVERIFY(loaded->BackMusicpath != path);
+        QVERIFY(path.startsWith(loaded->BackMusicpath));
+        return;
+    }
+    QCOMPARE(loaded->BackMusicpath, path);
+    QCOMPARE(loaded->Carticle, path);
+    QCOMPARE(*loaded, settings);
+}
+
+// A relative path is found in the program folder without regard to case,
+// like the program's own data paths.
+void tst_SettingsFile::relativePathOfAnOlderRunIsFound()
+{
+    TestFolder folder;
+    folder.write("MUSIC/Waltz.mid", "MThd");
+    folder.write("Deplog.ini", "[music]\r\nBackMusicpath=\\Music\\Waltz.mid\r\n"
+                               "[exercise]\r\nEarticle=\\\\server\\share\\a.lmf\r\n");
+    const ProgramFolder program(folder.path());
+    const std::optional<Settings> loaded = LoadSettings(folder.file("Deplog.ini"), program);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->BackMusicpath, folder.file("MUSIC/Waltz.mid"));
+    // A network path is no relative one.
+    QCOMPARE(loaded->Earticle, QString("\\\\server\\share\\a.lmf"));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsFile)

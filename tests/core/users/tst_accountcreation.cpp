@@ -102,7 +102,7 @@ void tst_AccountCreation::createdAccountHoldsItsFiles()
 
     Settings expected;
     DefaultSettings(expected, program());
-    QCOMPARE(LoadSettings(file), std::optional<Settings>(expected));
+    QCOMPARE(LoadSettings(file, program()), std::optional<Settings>(expected));
 }
 
 void tst_AccountCreation::createdAccountLogsIn_data()

@@ -10,6 +10,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <memory>
@@ -28,6 +29,8 @@ private slots:
     void legacyUpgradeKeepsTheRestOfTheFile();
     void passwordOnlyAccountGetsRepairedSettings();
     void missingEntryAcceptsTheEmptyPassword();
+    void damagedFileIsNeitherOpenedNorWritten_data();
+    void damagedFileIsNeitherOpenedNorWritten();
 
 private:
     QString settingsFile(const QString &user) const;
@@ -136,6 +139,41 @@ void tst_AccountLogin::missingEntryAcceptsTheEmptyPassword()
     // The empty password is kept, now as a hash.
     QVERIFY(PasswordHash::isHash(StoredPassword::read(settingsFile("damaged"))));
     QCOMPARE(AccountLogin::logIn(*m_accounts, "damaged", "").result, Result::LoggedIn);
+}
+
+// A settings file that is no settings file at all, or holds a hash this
+// program never writes, opens the account for no password and is left as it
+// is: no hash is added to junk, no hash decides its own cost.
+void tst_AccountLogin::damagedFileIsNeitherOpenedNorWritten_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("typed");
+
+    for (const char *name : {"empty", "zeros", "random", "nul-in-value", "invalid-gbk", "no-section",
+                             "control-characters"}) {
+        const QString fixture = QStringLiteral("settings/broken/%1.ini").arg(QLatin1String(name));
+        QTest::addRow("%s, empty password", name) << fixture << "";
+        QTest::addRow("%s, a password", name) << fixture << "abc";
+    }
+    for (const char *name : {"costly-passes", "costly-memory", "malformed-hash"}) {
+        const QString fixture = QStringLiteral("users/broken/%1.ini").arg(QLatin1String(name));
+        QTest::addRow("%s, its password", name) << fixture << "abc";
+        QTest::addRow("%s, empty password", name) << fixture << "";
+    }
+}
+
+void tst_AccountLogin::damagedFileIsNeitherOpenedNorWritten()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, typed);
+    const QByteArray bytes = readFixture(fixture);
+    m_folder->write("user/anna/Deplog.ini", bytes);
+
+    const AccountLogin login = AccountLogin::logIn(*m_accounts, "anna", typed);
+    QCOMPARE(login.result, Result::DamagedFile);
+    QCOMPARE(login.session.userFolder, QString());
+    QCOMPARE(m_folder->read("user/anna/Deplog.ini"), bytes);
+    QCOMPARE(QDir(m_folder->file("user/anna")).entryList(QDir::Files), QStringList{"Deplog.ini"});
 }
 
 QTEST_GUILESS_MAIN(tst_AccountLogin)

@@ -22,6 +22,8 @@ private slots:
     void change_data();
     void change();
     void unwritableFileKeepsTheOldPassword();
+    void damagedFileIsNotWritten_data();
+    void damagedFileIsNotWritten();
 
 private:
     std::unique_ptr<TestFolder> m_folder;
@@ -84,6 +86,29 @@ void tst_PasswordChange::unwritableFileKeepsTheOldPassword()
     QCOMPARE(change.result, Result::Failed);
     QVERIFY(!change.error.isEmpty());
     QCOMPARE(m_folder->read("user/anna/Deplog.ini"), before);
+}
+
+void tst_PasswordChange::damagedFileIsNotWritten_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::newRow("random bytes") << "settings/broken/random.ini";
+    QTest::newRow("empty file") << "settings/broken/empty.ini";
+    QTest::newRow("costly hash") << "users/broken/costly-passes.ini";
+}
+
+// The old password of a damaged account is never right, not even the empty
+// one its missing entry would read as.
+void tst_PasswordChange::damagedFileIsNotWritten()
+{
+    QFETCH(QString, fixture);
+    const QByteArray bytes = readFixture(fixture);
+    m_folder->write("user/anna/Deplog.ini", bytes);
+    for (const QString old : {"", "abc"}) {
+        const PasswordChange change = PasswordChange::change(m_folder->file("user/anna"), old, "new", "new");
+        QCOMPARE(change.result, Result::Failed);
+        QCOMPARE(change.error, QString("已损坏的用户文件！"));
+    }
+    QCOMPARE(m_folder->read("user/anna/Deplog.ini"), bytes);
 }
 
 QTEST_GUILESS_MAIN(tst_PasswordChange)

@@ -4,6 +4,7 @@
 
 #include "core/platform/TextCodec.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 using PasswordHash::Match;
@@ -17,7 +18,27 @@ private slots:
     void hashIsSalted();
     void check_data();
     void check();
+    void refusedHash_data();
+    void refusedHash();
 };
+
+namespace {
+
+// A hash of "abc" as this program writes it, and one of lower cost
+// (m=32768, t=1) as an earlier version might have written it.
+const QString annaHash = QStringLiteral(
+    "$argon2id$v=19$m=65536,t=2,p=1$8FqnRLF6Bh+dE+RSE7YDcQ$s5bRWaNaE8nOIVu3+TxgnTCy/ou28ay5GlQ9RaT8DNA");
+const QString cheaperHash = QStringLiteral(
+    "$argon2id$v=19$m=32768,t=1,p=1$WV81uYKawT0WioUUbO5UfQ$booCDlM78oDHjcE1SyEwQantjHapmRd05lRWXi/o/10");
+
+// annaHash with its parameter text replaced.
+QString withParameters(const QString &parameters)
+{
+    QString hashed = annaHash;
+    return hashed.replace(QStringLiteral("v=19$m=65536,t=2,p=1"), parameters);
+}
+
+} // namespace
 
 void tst_PasswordHash::hashFitsASettingsValue()
 {
@@ -57,7 +78,10 @@ void tst_PasswordHash::check_data()
     QTest::newRow("scrambled Chinese password") << "密码123" << "--701" << Match::Legacy;
     QTest::newRow("missing entry, empty password") << "" << "" << Match::Legacy;
     QTest::newRow("missing entry, some password") << "abc" << "" << Match::Wrong;
-    QTest::newRow("damaged hash") << "abc" << "$argon2id$v=19$broken" << Match::Wrong;
+    QTest::newRow("stored hash, right password") << "abc" << annaHash << Match::Hashed;
+    QTest::newRow("stored hash, wrong password") << "abd" << annaHash << Match::Wrong;
+    QTest::newRow("cheaper hash, right password") << "abc" << cheaperHash << Match::Hashed;
+    QTest::newRow("cheaper hash, wrong password") << "abd" << cheaperHash << Match::Wrong;
 }
 
 void tst_PasswordHash::check()
@@ -71,6 +95,44 @@ void tst_PasswordHash::check()
         stored = *hashed;
     }
     QCOMPARE(PasswordHash::check(typed, stored), expected);
+}
+
+// A stored hash names its own cost; one this program would not write is a
+// damaged account, said at once, whatever was typed.
+void tst_PasswordHash::refusedHash_data()
+{
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("passes 4294967295, hours") << withParameters("v=19$m=65536,t=4294967295,p=1");
+    QTest::newRow("memory 4 GiB") << withParameters("v=19$m=4194304,t=2,p=1");
+    QTest::newRow("memory 1 KiB more") << withParameters("v=19$m=65537,t=2,p=1");
+    QTest::newRow("one pass more") << withParameters("v=19$m=65536,t=3,p=1");
+    QTest::newRow("two lanes") << withParameters("v=19$m=65536,t=2,p=2");
+    QTest::newRow("newer version") << withParameters("v=20$m=65536,t=2,p=1");
+    QTest::newRow("older version") << withParameters("v=16$m=65536,t=2,p=1");
+    QTest::newRow("no version") << withParameters("m=65536,t=2,p=1");
+    QTest::newRow("leading zero") << withParameters("v=19$m=065536,t=2,p=1");
+    QTest::newRow("beyond 32 bits") << withParameters("v=19$m=65536,t=4294967298,p=1");
+    QTest::newRow("too little memory for a lane") << withParameters("v=19$m=1,t=1,p=1");
+    QTest::newRow("parameters in other order") << withParameters("v=19$t=2,m=65536,p=1");
+    QTest::newRow("argon2i") << QString(annaHash).replace("$argon2id$", "$argon2i$");
+    QTest::newRow("hash part missing") << annaHash.left(annaHash.lastIndexOf('$'));
+    QTest::newRow("stray character") << QString(annaHash).replace('+', '*');
+    QTest::newRow("trailing text") << annaHash + "$x";
+    QTest::newRow("damaged hash") << "$argon2id$v=19$broken";
+    QTest::newRow("prefix only") << "$argon2";
+}
+
+void tst_PasswordHash::refusedHash()
+{
+    QFETCH(QString, stored);
+    QVERIFY(!PasswordHash::isAcceptableHash(stored));
+    QElapsedTimer timer;
+    timer.start();
+    for (const QString typed : {"abc", "", "x"})
+        QCOMPARE(PasswordHash::check(typed, stored), Match::Damaged);
+    // No hashing at all: far below the 50 ms one real check takes.
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
 }
 
 QTEST_GUILESS_MAIN(tst_PasswordHash)

@@ -18,6 +18,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTest>
@@ -33,6 +34,7 @@ class tst_MainArticles : public QObject
 private slots:
     void articleToResultTable_data();
     void articleToResultTable();
+    void articleWhosePathCannotBeKeptIsRefused();
 };
 
 void tst_MainArticles::articleToResultTable_data()
@@ -94,6 +96,40 @@ void tst_MainArticles::articleToResultTable()
     QCOMPARE(main->Frame10()->ListView1()->rows().size(), 1);
     const QStringList row = main->Frame10()->ListView1()->rows().first();
     QVERIFY2(row.contains(QStringLiteral("3")), qPrintable(row.join(u'|')));
+    delete main;
+}
+
+// The chosen article's path is stored in the settings at the end of the run;
+// one too long to come back is refused when chosen.
+void tst_MainArticles::articleWhosePathCannotBeKeptIsRefused()
+{
+    TestFolder userFolder;
+    TestFolder files;
+    const QString name = QStringLiteral("青檀打字练习软件第四版安装程序文件夹目录");
+    const QString path = files.file(name + '/' + name + '/' + name + QStringLiteral("/short.txt"));
+    files.write(QDir(files.path()).relativeFilePath(path), QByteArrayLiteral("abc"));
+    const ProgramFolder shipped(QStringLiteral(QINTARA_SHIPPED_DATA_DIR));
+    UserSession session;
+    session.userFolder = userFolder.path();
+    DefaultSettings(session.settings, shipped);
+    ScriptedPrompter prompter;
+    RecordingUrlOpener urls;
+    ScriptedFileChooser chooser;
+    HelpWindow help;
+    FakeSoundOutput sound;
+    FakeSpeechEngine speech;
+    SoundEffects effects(shipped, sound);
+    auto *main = new MainWindow(session, shipped, { prompter, urls, help, sound, speech, effects, chooser });
+    main->load();
+    main->show();
+
+    chooser.answerNext(path);
+    main->SmartNetXpButtonm_Click(1, 4);
+    QCOMPARE(prompter.asked().size(), 1);
+    QVERIFY2(prompter.texts().first().startsWith(QStringLiteral("文件的路径太长")), qPrintable(prompter.texts().first()));
+    QCOMPARE(prompter.asked().first().icon, Prompter::Icon::Warning);
+    QVERIFY(main->shell().currentMode != PracticeMode::EnglishArticle);
+    QVERIFY(session.settings.Earticle.isEmpty());
     delete main;
 }
 
