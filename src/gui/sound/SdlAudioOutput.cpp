@@ -3,9 +3,11 @@
 #include "gui/sound/SdlAudioOutput.h"
 
 #include "core/sound/DefaultSound.h"
+#include "core/sound/WaveCheck.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QtDebug>
 
 #include <algorithm>
 
@@ -50,6 +52,9 @@ qint64 playingMilliseconds(const Mix_Chunk *chunk)
 
 SdlAudioOutput::SdlAudioOutput()
 {
+    // SDL would otherwise take SIGINT and SIGTERM for events nobody reads,
+    // and the program could no longer be ended; it handles them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     // The device's own rate is taken when it differs, so SDL does not
@@ -69,8 +74,10 @@ SdlAudioOutput::~SdlAudioOutput()
     if (!m_open)
         return;
     Mix_HaltChannel(-1);
-    for (Mix_Chunk *kept : std::as_const(m_chunks))
-        Mix_FreeChunk(kept);
+    for (Mix_Chunk *kept : std::as_const(m_chunks)) {
+        if (kept)
+            Mix_FreeChunk(kept);
+    }
     if (m_defaultSound)
         Mix_FreeChunk(m_defaultSound);
     if (m_speech)
@@ -84,14 +91,31 @@ Mix_Chunk *SdlAudioOutput::chunk(const QString &path)
     const auto kept = m_chunks.constFind(path);
     if (kept != m_chunks.constEnd())
         return *kept;
-    // Read through Qt so that names in any script work; a file that is
-    // missing now is looked for again next time.
+    // Every file is read once: one that cannot be played stays so for the
+    // run (the caller's fallback plays instead) and is named once in the log,
+    // rather than read again on every key.
+    Mix_Chunk *loaded = nullptr;
+    QString problem;
+    // Read through Qt so that names in any script work.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    Mix_Chunk *loaded = chunkFromBytes(file.readAll());
-    if (loaded)
-        m_chunks.insert(path, loaded);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
+    } else if (file.size() > WaveCheck::MaxFileBytes) {
+        problem = WaveCheck::message(WaveCheck::Problem::TooLarge);
+    } else {
+        // SDL's reader only ever sees a header the program wrote itself.
+        const WaveCheck check = WaveCheck::of(file.readAll());
+        if (check.problem != WaveCheck::Problem::None) {
+            problem = WaveCheck::message(check.problem);
+        } else {
+            loaded = chunkFromBytes(check.wave);
+            if (!loaded)
+                problem = QString::fromUtf8(SDL_GetError());
+        }
+    }
+    if (!loaded)
+        qWarning().noquote() << "声音文件无法播放：" + path + "：" + problem;
+    m_chunks.insert(path, loaded);
     return loaded;
 }
 

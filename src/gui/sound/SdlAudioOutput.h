@@ -38,12 +38,12 @@ public:
     int deviceCount() const override;
 
 private:
-    // The kept chunk of a sound file, read on first use; null when the file
-    // cannot be read as a sound.
+    // The kept chunk of a sound file, read on first use only; null for the
+    // rest of the run when the file is missing or fails WaveCheck or SDL.
     Mix_Chunk *chunk(const QString &path);
 
     bool m_open = false;
-    QHash<QString, Mix_Chunk *> m_chunks;
+    QHash<QString, Mix_Chunk *> m_chunks; // null for a file that cannot be played
     Mix_Chunk *m_defaultSound = nullptr;
     std::mutex m_speechGuard;
     Mix_Chunk *m_speech = nullptr; // guarded by m_speechGuard

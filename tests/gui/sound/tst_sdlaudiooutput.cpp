@@ -9,8 +9,10 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 
+#include <csignal>
 #include <vector>
 
 namespace {
@@ -31,6 +33,11 @@ QString shipped(const QString &relative)
     return QStringLiteral(QINTARA_SHIPPED_DATA_DIR "/") + relative;
 }
 
+QStringList soundFixtures(const QString &folder)
+{
+    return QDir(QStringLiteral(QINTARA_TEST_DATA_DIR "/sound/") + folder).entryList({"*.wav"}, QDir::Files);
+}
+
 } // namespace
 
 class tst_SdlAudioOutput : public QObject
@@ -44,6 +51,10 @@ private slots:
     void noDeviceIsSilentAndCountsNone();
     void keySoundAndBeepReachTheDevice_data();
     void keySoundAndBeepReachTheDevice();
+    void brokenFileIsReadOnceAndLoggedOnce_data();
+    void brokenFileIsReadOnceAndLoggedOnce();
+    void everyFileThatPassesTheCheckPlays();
+    void leavesTheTerminationSignalsAlone();
 };
 
 void tst_SdlAudioOutput::cleanup()
@@ -127,6 +138,71 @@ void tst_SdlAudioOutput::keySoundAndBeepReachTheDevice()
     else
         QVERIFY(output.play(file));
     QTRY_VERIFY_WITH_TIMEOUT(loudSamplesIn(recording) > 0, 3000);
+}
+
+void tst_SdlAudioOutput::brokenFileIsReadOnceAndLoggedOnce_data()
+{
+    QTest::addColumn<QString>("file");
+
+    const QStringList broken = soundFixtures(QStringLiteral("broken"));
+    QVERIFY(broken.size() >= 10);
+    for (const QString &file : broken)
+        QTest::newRow(qPrintable(file)) << file;
+    QTest::newRow("missing") << QString();
+}
+
+void tst_SdlAudioOutput::brokenFileIsReadOnceAndLoggedOnce()
+{
+    QFETCH(QString, file);
+
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    SdlAudioOutput output;
+    QVERIFY(output.isOpen());
+    TestFolder folder;
+    if (!file.isEmpty())
+        folder.copyFixture(QStringLiteral("sound/broken"));
+    const QString path = folder.file(file.isEmpty() ? QStringLiteral("missing.wav") : file);
+
+    const QRegularExpression named(QRegularExpression::escape(path));
+    QTest::ignoreMessage(QtWarningMsg, named);
+    output.preload(path);
+    QTest::failOnWarning(named);
+    QVERIFY(!output.play(path));
+    QVERIFY(!output.playToEnd(path));
+    // Mended on disk during the run: the file is not read again, so the
+    // sound stays what it was at its first use.
+    QFile::remove(path);
+    QVERIFY(QFile::copy(shipped("Music/sound/type.wav"), path));
+    QVERIFY(!output.play(path));
+}
+
+void tst_SdlAudioOutput::everyFileThatPassesTheCheckPlays()
+{
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    SdlAudioOutput output;
+    const QStringList playable = soundFixtures(QStringLiteral("playable"));
+    QVERIFY(playable.size() >= 5);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("声音文件")));
+    for (const QString &file : playable)
+        QVERIFY2(output.play(QStringLiteral(QINTARA_TEST_DATA_DIR "/sound/playable/") + file), qPrintable(file));
+}
+
+void tst_SdlAudioOutput::leavesTheTerminationSignalsAlone()
+{
+    // SDL takes SIGINT and SIGTERM for events nobody reads unless told not
+    // to, and kill would no longer end the program.
+    const auto handlerOf = [](int signalNumber) {
+        struct sigaction action = {};
+        sigaction(signalNumber, nullptr, &action);
+        return action.sa_handler;
+    };
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    SdlAudioOutput output;
+    QVERIFY(output.isOpen());
+    QVERIFY(handlerOf(SIGINT) == SIG_DFL);
+    QVERIFY(handlerOf(SIGTERM) == SIG_DFL);
 }
 
 QTEST_MAIN(tst_SdlAudioOutput)

@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "gui/platform/TerminationSignals.h"
+
+#include "core/practice/Exercise.h"
+#include "core/settings/SettingsFile.h"
+#include "core/sound/SoundEffects.h"
+#include "core/users/InstanceName.h"
+#include "core/users/UserSession.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/MainWindow.h"
+#include "gui/practice/PracticePanel.h"
+
+#include "FakeSoundOutput.h"
+#include "FakeSpeechEngine.h"
+#include "RecordingUrlOpener.h"
+#include "ScriptedFileChooser.h"
+#include "ScriptedPrompter.h"
+#include "TestFolder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <csignal>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+// The handler of a signal as the system holds it now.
+void (*handlerOf(int signalNumber))(int)
+{
+    struct sigaction action = {};
+    sigaction(signalNumber, nullptr, &action);
+    return action.sa_handler;
+}
+
+// A prompter whose box is still open when something happens meanwhile: the
+// question runs `meanwhile` as a message box's own event loop would, then
+// answers Yes.
+class BusyPrompter : public Prompter
+{
+public:
+    std::function<void()> meanwhile;
+    QStringList texts;
+
+    Answer ask(const QString &text, const QString &, Icon, Buttons) override
+    {
+        texts.append(text);
+        if (meanwhile)
+            meanwhile();
+        return Answer::Yes;
+    }
+};
+
+} // namespace
+
+class tst_TerminationSignals : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void signalReachesTheEventLoop_data();
+    void signalReachesTheEventLoop();
+    void ignoredSignalStaysIgnored();
+    void earlierHandlersComeBack();
+
+    void mainWindowEndsTheRunWithoutAsking();
+    void signalWhileTheQuitQuestionIsOpen();
+
+    void programAtTheLoginWindowEnds_data();
+    void programAtTheLoginWindowEnds();
+
+private:
+    void makeWindow(Prompter &prompter);
+    QString settingsFile() const { return m_folder->file(QStringLiteral("user/default/Deplog.ini")); }
+
+    std::unique_ptr<TestFolder> m_folder;
+    UserSession m_session;
+    RecordingUrlOpener m_urls;
+    ScriptedFileChooser m_files;
+    std::unique_ptr<HelpWindow> m_help;
+    FakeSoundOutput m_sound;
+    FakeSpeechEngine m_speechEngine;
+    std::unique_ptr<SoundEffects> m_effects;
+    QPointer<MainWindow> m_window;
+};
+
+void tst_TerminationSignals::init()
+{
+    // Whatever the test runner left them at, each test starts from the
+    // system's own handling.
+    for (const int signalNumber : TerminationSignals::Caught)
+        std::signal(signalNumber, SIG_DFL);
+    m_folder = std::make_unique<TestFolder>();
+}
+
+void tst_TerminationSignals::cleanup()
+{
+    delete m_window;
+    m_help.reset();
+    m_effects.reset();
+    m_folder.reset();
+}
+
+void tst_TerminationSignals::signalReachesTheEventLoop_data()
+{
+    QTest::addColumn<int>("signalNumber");
+
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+void tst_TerminationSignals::signalReachesTheEventLoop()
+{
+    QFETCH(int, signalNumber);
+
+    TerminationSignals termination;
+    QVERIFY(termination.isActive());
+    QSignalSpy requested(&termination, &TerminationSignals::requested);
+    std::raise(signalNumber); // the test program would end here without the handler
+    QVERIFY(requested.isEmpty()); // handed over, not handled inside the handler
+    QVERIFY(requested.wait(1000));
+    QCOMPARE(requested.size(), 1);
+    QCOMPARE(requested.first().first().toInt(), signalNumber);
+    // Caught once: a second one would end the program the system's way, so
+    // a run stuck while ending can still be stopped.
+    QVERIFY(handlerOf(signalNumber) == SIG_DFL);
+}
+
+void tst_TerminationSignals::ignoredSignalStaysIgnored()
+{
+    std::signal(SIGHUP, SIG_IGN); // as nohup starts a program
+    {
+        TerminationSignals termination;
+        QVERIFY(handlerOf(SIGHUP) == SIG_IGN);
+        QVERIFY(handlerOf(SIGTERM) != SIG_DFL);
+    }
+    QVERIFY(handlerOf(SIGHUP) == SIG_IGN);
+}
+
+void tst_TerminationSignals::earlierHandlersComeBack()
+{
+    {
+        TerminationSignals termination;
+        for (const int signalNumber : TerminationSignals::Caught)
+            QVERIFY(handlerOf(signalNumber) != SIG_DFL);
+    }
+    for (const int signalNumber : TerminationSignals::Caught)
+        QVERIFY(handlerOf(signalNumber) == SIG_DFL);
+    // A second object in the same program catches them again.
+    TerminationSignals again;
+    QSignalSpy requested(&again, &TerminationSignals::requested);
+    std::raise(SIGTERM);
+    QVERIFY(requested.wait(1000));
+}
+
+void tst_TerminationSignals::makeWindow(Prompter &prompter)
+{
+    const ProgramFolder folder(m_folder->path());
+    m_folder->makeFolder(QStringLiteral("chinese/五笔"));
+    m_session = {};
+    m_session.userFolder = m_folder->file(QStringLiteral("user/default"));
+    QDir().mkpath(m_session.userFolder);
+    DefaultSettings(m_session.settings, folder);
+    m_session.settings.Earticle = QStringLiteral("english/a.lmf");
+    QVERIFY(SaveSettings(m_session.settings, settingsFile(), folder));
+
+    m_help = std::make_unique<HelpWindow>();
+    m_effects = std::make_unique<SoundEffects>(folder, m_sound);
+    m_window = new MainWindow(m_session, folder,
+                              {prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects, m_files});
+    m_window->load();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void tst_TerminationSignals::mainWindowEndsTheRunWithoutAsking()
+{
+    ScriptedPrompter prompter;
+    makeWindow(prompter);
+    // Changes of the run, and an article left half-way, which only the end
+    // of the exercise stores.
+    m_session.settings.Window = 0;
+    m_session.settings.Speed = 200;
+    Exercise &exercise = m_window->Frame9()->exercise();
+    exercise.articles().english = true;
+    exercise.articles().currentEnglish = QStringLiteral("english/c.lmf");
+    exercise.setCount(Exercise::Counter::Input, 120);
+
+    // Wired as the program wires it.
+    TerminationSignals termination;
+    bool loopEnded = false;
+    connect(&termination, &TerminationSignals::requested, this, [&] {
+        m_window->quitWithoutAsking();
+        loopEnded = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    std::raise(SIGTERM);
+    QTRY_VERIFY_WITH_TIMEOUT(loopEnded, 1000);
+    QVERIFY(clock.elapsed() < 1000);
+
+    QVERIFY(prompter.asked().isEmpty());
+    QVERIFY(!m_window->isVisible());
+    const std::optional<Settings> saved = LoadSettings(settingsFile(), ProgramFolder(m_folder->path()));
+    QVERIFY(saved);
+    QCOMPARE(saved->Window, 0);
+    QCOMPARE(saved->Speed, 200);
+    QCOMPARE(saved->Earticle, QStringLiteral("english/c.lmf"));
+    QCOMPARE(saved->Eplace, 121);
+    QCOMPARE(*saved, m_session.settings);
+
+    // What is left of the window goes without a question or another save.
+    m_session.settings.Speed = 90;
+    m_window->close();
+    QVERIFY(prompter.asked().isEmpty());
+    QTRY_VERIFY(m_window.isNull());
+    QCOMPARE(LoadSettings(settingsFile(), ProgramFolder(m_folder->path()))->Speed, 200);
+}
+
+void tst_TerminationSignals::signalWhileTheQuitQuestionIsOpen()
+{
+    BusyPrompter prompter;
+    makeWindow(prompter);
+    TerminationSignals termination;
+    connect(&termination, &TerminationSignals::requested, this, [&] { m_window->quitWithoutAsking(); });
+    m_session.settings.Speed = 200;
+    prompter.meanwhile = [&] {
+        std::raise(SIGTERM);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 1000);
+        // Changed after the run has ended: must not reach the file.
+        m_session.settings.Speed = 90;
+    };
+    m_window->close(); // the box answers Yes once the signal has been handled
+    QCOMPARE(prompter.texts, QStringList{QStringLiteral("确实想退出Qintara吗？")});
+    QCOMPARE(LoadSettings(settingsFile(), ProgramFolder(m_folder->path()))->Speed, 200);
+}
+
+void tst_TerminationSignals::programAtTheLoginWindowEnds_data()
+{
+    QTest::addColumn<int>("signalNumber");
+
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+void tst_TerminationSignals::programAtTheLoginWindowEnds()
+{
+    QFETCH(int, signalNumber);
+
+    // The program runs from a program folder of its own, so that a copy
+    // someone runs from the build folder cannot stand in its way.
+    const QString program = m_folder->file(QStringLiteral("qintara"));
+    const QString built = QStringLiteral(QINTARA_PROGRAM_DIR "/qintara");
+    if (::link(QFile::encodeName(built).constData(), QFile::encodeName(program).constData()) != 0)
+        QVERIFY(QFile::copy(built, program));
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, {});
+    QVERIFY(process.waitForStarted());
+
+    // The program is at its login window once it claims its program folder.
+    const QString instance = InstanceName(m_folder->path());
+    const auto listening = [&instance] {
+        QLocalSocket socket;
+        socket.connectToServer(instance);
+        return socket.waitForConnected(100);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(listening() || process.state() != QProcess::Running, 20000);
+    QCOMPARE(process.state(), QProcess::Running);
+
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(process.processId()), signalNumber);
+    QVERIFY(process.waitForFinished(1000));
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(!listening()); // let go of the program folder on the way out
+}
+
+QTEST_MAIN(tst_TerminationSignals)
+#include "tst_terminationsignals.moc"
