@@ -17,10 +17,16 @@ void DropDownPanel::setFrameColor(const QColor &color)
     update();
 }
 
+void DropDownPanel::setSheetColor(const QColor &color)
+{
+    m_sheetColor = color;
+    update();
+}
+
 void DropDownPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), m_sheetColor);
     painter.setPen(m_frameColor);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

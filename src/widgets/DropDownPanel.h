@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QWidget>
 
-// The drop-down panel of one menu: a white sheet with a one-pixel frame that
+// The drop-down panel of one menu: a sheet (white unless set) with a one-pixel frame that
 // holds the entry buttons. Moving the pointer over its bare margin (not over
 // an entry) is reported, so that the menu can close as the pointer leaves.
 class DropDownPanel : public QWidget
@@ -17,6 +17,8 @@ public:
 
     void setFrameColor(const QColor &color);
     QColor frameColor() const { return m_frameColor; }
+    void setSheetColor(const QColor &color);
+    QColor sheetColor() const { return m_sheetColor; }
 
 signals:
     void marginHovered();
@@ -27,4 +29,5 @@ protected:
 
 private:
     QColor m_frameColor{128, 128, 128};
+    QColor m_sheetColor{Qt::white};
 };

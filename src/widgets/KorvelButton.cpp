@@ -2,31 +2,46 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "widgets/KorvelButton.h"
 
+#include "core/app/ButtonColors.h"
+#include "core/platform/UrlOpener.h"
+#include "widgets/ButtonSounds.h"
+
+#include <QBitmap>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QStyle>
 #include <QStyleOption>
+#include <QUrl>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int innerMargin = 4;   // content keeps this distance from every edge
-constexpr int pictureGap = 4;    // between picture and caption
-constexpr int cornerRadius = 3;  // rounded faces and frames
-
-QColor shifted(const QColor &color, int red, int green, int blue)
-{
-    return QColor(std::clamp(color.red() + red, 0, 255), std::clamp(color.green() + green, 0, 255),
-                  std::clamp(color.blue() + blue, 0, 255));
-}
+constexpr int captionFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 QColor valueOr(const QColor &color, const QColor &fallback)
 {
     return color.isValid() ? color : fallback;
+}
+
+// A colour part of the way from one colour to another.
+QColor between(const QColor &from, const QColor &to, double part)
+{
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * part,
+                            from.greenF() + (to.greenF() - from.greenF()) * part,
+                            from.blueF() + (to.blueF() - from.blueF()) * part);
+}
+
+// A frame one pixel wide just inside r: light top and left, dark bottom and right.
+void drawEdges(QPainter &painter, const QRect &r, const QColor &light, const QColor &dark)
+{
+    painter.setPen(light);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(dark);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
 }
 
 } // namespace
@@ -41,8 +56,11 @@ KorvelButton::KorvelButton(QWidget *parent) : QAbstractButton(parent)
 void KorvelButton::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
-    updateGeometry();
-    update();
+    m_originalPictureSize = picture.isNull() ? QSize(32, 32) : picture.deviceIndependentSize().toSize();
+    if (m_pictureSize == 2)
+        m_pictureDimensions = ButtonLayout::pictureBox(2, m_pictureDimensions, m_originalPictureSize,
+                                                       !m_picture.isNull());
+    changeLook();
 }
 
 void KorvelButton::setPictureHover(const QPixmap &picture)
@@ -57,10 +75,29 @@ void KorvelButton::setPicturePosition(PicturePosition position)
     changeLook();
 }
 
-void KorvelButton::setPictureSize(const QSize &size)
+void KorvelButton::setPictureSize(int pictureSize)
 {
-    m_pictureSize = size;
+    m_pictureSize = pictureSize;
+    m_pictureDimensions =
+        ButtonLayout::pictureBox(pictureSize, m_pictureDimensions, m_originalPictureSize, !m_picture.isNull());
     changeLook();
+}
+
+void KorvelButton::setPictureDimensions(const QSize &size)
+{
+    m_pictureDimensions = size;
+    changeLook();
+}
+
+QSize KorvelButton::pictureBox() const
+{
+    return m_pictureDimensions;
+}
+
+void KorvelButton::setMaskColor(const QColor &color)
+{
+    m_maskColor = color;
+    update();
 }
 
 void KorvelButton::setBackColor(const QColor &color)
@@ -88,12 +125,14 @@ QColor KorvelButton::foreColor() const
 void KorvelButton::setXPStyle(bool on)
 {
     m_xpStyle = on;
+    updateRegion();
     update();
 }
 
 void KorvelButton::setXPWinStyle(bool on)
 {
     m_xpWinStyle = on;
+    updateRegion();
     update();
 }
 
@@ -133,6 +172,12 @@ void KorvelButton::setXPShowBorderAlways(bool on)
     update();
 }
 
+void KorvelButton::setTransparentBG(bool on)
+{
+    m_transparentBG = on;
+    update();
+}
+
 void KorvelButton::setRaised(bool on)
 {
     m_raised = on;
@@ -151,6 +196,72 @@ void KorvelButton::setShowFocusRect(bool on)
     update();
 }
 
+void KorvelButton::setShowBorderOnFocus(bool on)
+{
+    m_showBorderOnFocus = on;
+    update();
+}
+
+void KorvelButton::setBevel(int bevel)
+{
+    m_bevel = bevel;
+    update();
+}
+
+void KorvelButton::setBevelDepth(int pixels)
+{
+    m_bevelDepth = pixels;
+    update();
+}
+
+void KorvelButton::setDefCurHand(bool on)
+{
+    if (on)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+void KorvelButton::setSoundOver(const QString &file)
+{
+    m_soundOver = file;
+}
+
+void KorvelButton::setSoundClick(const QString &file)
+{
+    m_soundClick = file;
+}
+
+void KorvelButton::setSounds(ButtonSounds *sounds)
+{
+    m_sounds = sounds;
+}
+
+void KorvelButton::setURL(const QString &url)
+{
+    m_url = url;
+}
+
+void KorvelButton::setUrlOpener(UrlOpener *opener)
+{
+    m_urlOpener = opener;
+}
+
+void KorvelButton::GoToURL()
+{
+    // A "mailto:" address and a web address both go to the desktop's own
+    // program for them.
+    if (m_url.isEmpty() || !m_urlOpener)
+        return;
+    m_urlOpener->open(QUrl(m_url));
+}
+
+void KorvelButton::play(const QString &file)
+{
+    if (m_sounds && !file.isEmpty())
+        m_sounds->play(file);
+}
+
 QPixmap KorvelButton::shownPicture() const
 {
     return m_over && !m_pictureHover.isNull() ? m_pictureHover : m_picture;
@@ -162,239 +273,221 @@ void KorvelButton::changeLook()
     update();
 }
 
-QSize KorvelButton::captionSize(int width) const
+void KorvelButton::updateRegion()
+{
+    if (m_xpStyle && m_xpWinStyle)
+        setMask(ButtonLayout::roundedRegion(size()));
+    else
+        clearMask();
+}
+
+QSize KorvelButton::captionSize() const
 {
     if (text().isEmpty())
         return {};
+    const QRect inner = ButtonLayout::innerRect(size());
     return fontMetrics()
-        .boundingRect(QRect(0, 0, std::max(width, 1), 10000),
-                      Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text())
+        .boundingRect(QRect(inner.topLeft(), QSize(std::max(inner.width(), 1), 10000)), captionFlags, text())
         .size();
+}
+
+ButtonLayout::Places KorvelButton::places() const
+{
+    const QSize picture = m_picture.isNull() ? QSize() : pictureBox();
+    return ButtonLayout::place(size(), captionSize(), picture, m_picturePosition, isDown());
 }
 
 QSize KorvelButton::sizeHint() const
 {
-    const QSize caption = captionSize(10000);
-    const bool hasPicture = !m_picture.isNull();
-    QSize content = caption;
-    if (hasPicture) {
-        if (caption.isEmpty()) {
-            content = m_pictureSize;
-        } else if (m_picturePosition == PicturePosition::Above
-                   || m_picturePosition == PicturePosition::Below) {
-            content = QSize(std::max(caption.width(), m_pictureSize.width()),
-                            caption.height() + pictureGap + m_pictureSize.height());
-        } else {
-            content = QSize(caption.width() + pictureGap + m_pictureSize.width(),
-                            std::max(caption.height(), m_pictureSize.height()));
-        }
+    const QSize caption =
+        text().isEmpty() ? QSize() : fontMetrics().size(Qt::TextShowMnemonic, text());
+    const QSize picture = m_picture.isNull() ? QSize() : pictureBox();
+    QSize content = caption.isEmpty() ? picture : caption;
+    if (!caption.isEmpty() && !picture.isEmpty()) {
+        const bool stacked = m_picturePosition == PicturePosition::Above
+                             || m_picturePosition == PicturePosition::Below;
+        content = stacked ? QSize(std::max(caption.width(), picture.width()),
+                                  caption.height() + ButtonLayout::pictureGap + picture.height())
+                          : QSize(caption.width() + ButtonLayout::pictureGap + picture.width(),
+                                  std::max(caption.height(), picture.height()));
     }
     // Room for the border and a comfortable click target around a caption.
-    const int padding = caption.isEmpty() ? 2 * innerMargin : 2 * innerMargin + 8;
-    return content + QSize(padding, 2 * innerMargin);
+    const int margin = 2 * ButtonLayout::innerMargin;
+    return content + QSize(caption.isEmpty() ? margin : margin + 8, margin);
 }
 
 QSize KorvelButton::minimumSizeHint() const
 {
+    // 150 twips: a smaller button could not be hit.
     return {10, 10};
-}
-
-KorvelButton::Layout KorvelButton::layout(bool pressed) const
-{
-    const QRect inner = rect().adjusted(innerMargin, innerMargin, -innerMargin, -innerMargin);
-    const bool hasPicture = !m_picture.isNull();
-    const bool vertical = m_picturePosition == PicturePosition::Above
-                          || m_picturePosition == PicturePosition::Below;
-    int captionWidth = inner.width();
-    if (hasPicture && !vertical)
-        captionWidth -= m_pictureSize.width() + pictureGap;
-    const QSize caption = captionSize(captionWidth);
-
-    Layout result;
-    if (!hasPicture) {
-        result.caption = QRect(QPoint(), caption);
-        result.caption.moveCenter(inner.center());
-    } else if (caption.isEmpty()) {
-        result.picture = QRect(QPoint(), m_pictureSize);
-        result.picture.moveCenter(inner.center());
-    } else {
-        // Picture and caption are centred as one group.
-        const QSize group = vertical
-                                ? QSize(std::max(caption.width(), m_pictureSize.width()),
-                                        caption.height() + pictureGap + m_pictureSize.height())
-                                : QSize(caption.width() + pictureGap + m_pictureSize.width(),
-                                        std::max(caption.height(), m_pictureSize.height()));
-        QRect box(QPoint(), group);
-        box.moveCenter(inner.center());
-        QRect picture(QPoint(), m_pictureSize);
-        QRect text(QPoint(), caption);
-        switch (m_picturePosition) {
-        case PicturePosition::Above:
-            picture.moveTopLeft({box.center().x() - picture.width() / 2, box.top()});
-            text.moveTopLeft({box.center().x() - text.width() / 2, picture.bottom() + 1 + pictureGap});
-            break;
-        case PicturePosition::Below:
-            text.moveTopLeft({box.center().x() - text.width() / 2, box.top()});
-            picture.moveTopLeft({box.center().x() - picture.width() / 2, text.bottom() + 1 + pictureGap});
-            break;
-        case PicturePosition::Left:
-            picture.moveTopLeft({box.left(), box.center().y() - picture.height() / 2});
-            text.moveTopLeft({picture.right() + 1 + pictureGap, box.center().y() - text.height() / 2});
-            break;
-        case PicturePosition::Right:
-            text.moveTopLeft({box.left(), box.center().y() - text.height() / 2});
-            picture.moveTopLeft({text.right() + 1 + pictureGap, box.center().y() - picture.height() / 2});
-            break;
-        }
-        result.picture = picture;
-        result.caption = text;
-    }
-    if (pressed) {
-        result.picture.translate(1, 1);
-        result.caption.translate(1, 1);
-    }
-    return result;
 }
 
 QColor KorvelButton::hoverColor() const
 {
-    if (m_xpDefaultColors) {
-        const QColor highlight = palette().color(QPalette::Highlight);
-        // The system highlight lightened towards white, as the classic XP face does.
-        return shifted(highlight, 171, 154, 108);
-    }
+    if (m_xpDefaultColors)
+        return ButtonColors::xpDefaultHover(palette().color(QPalette::Highlight));
     return valueOr(m_xpColorHover, palette().color(QPalette::Light));
 }
 
 QColor KorvelButton::pressedColor() const
 {
     if (m_xpDefaultColors)
-        return shifted(palette().color(QPalette::Highlight), 156, 139, 108);
+        return ButtonColors::xpDefaultPressed(palette().color(QPalette::Highlight));
     return valueOr(m_xpColorPressed, palette().color(QPalette::Midlight));
+}
+
+void KorvelButton::paintXpWindowFace(QPainter &painter, bool pressed, bool hot) const
+{
+    const QColor face = backColor();
+    const int w = width();
+    const int h = height();
+    // The toolbar look keeps the plain face until the pointer comes.
+    if (!pressed && !hot && m_toolBar) {
+        painter.fillRect(rect(), face);
+    } else {
+        for (int line = 0; line < h; ++line)
+            painter.fillRect(0, h - 1 - line, w, 1, ButtonColors::gradientLine(face, line, h, pressed));
+    }
+    if (m_noBorderEffect)
+        return;
+    // The outline follows the rounded region: straight edges that stop two
+    // pixels short of each corner, joined by one pixel on the diagonal.
+    const auto outline = [&](const QRect &r, const QColor &color) {
+        painter.setPen(color);
+        painter.drawLine(r.left() + 2, r.top(), r.right() - 2, r.top());
+        painter.drawLine(r.left() + 2, r.bottom(), r.right() - 2, r.bottom());
+        painter.drawLine(r.left(), r.top() + 2, r.left(), r.bottom() - 2);
+        painter.drawLine(r.right(), r.top() + 2, r.right(), r.bottom() - 2);
+        painter.drawPoint(r.left() + 1, r.top() + 1);
+        painter.drawPoint(r.right() - 1, r.top() + 1);
+        painter.drawPoint(r.left() + 1, r.bottom() - 1);
+        painter.drawPoint(r.right() - 1, r.bottom() - 1);
+    };
+    const QColor outer = valueOr(m_outerBorderColor, palette().color(QPalette::Shadow));
+    outline(rect().adjusted(0, 0, -1, -1), outer);
+    // Hovered: a highlight ring just inside the outline.
+    if (hot && !pressed && w > 6 && h > 6) {
+        const QRect ring = rect().adjusted(1, 1, -2, -2);
+        painter.setPen(hoverColor());
+        painter.drawLine(ring.left() + 1, ring.top(), ring.right() - 1, ring.top());
+        painter.drawLine(ring.left() + 1, ring.bottom(), ring.right() - 1, ring.bottom());
+        painter.drawLine(ring.left(), ring.top() + 1, ring.left(), ring.bottom() - 1);
+        painter.drawLine(ring.right(), ring.top() + 1, ring.right(), ring.bottom() - 1);
+    }
 }
 
 void KorvelButton::paintFace(QPainter &painter, bool pressed, bool hot) const
 {
-    const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (m_xpStyle && m_xpWinStyle) {
-        QPainterPath rounded;
-        rounded.addRoundedRect(face, cornerRadius, cornerRadius);
-        const QColor base = backColor();
-        if (!pressed && !hot && m_toolBar) {
-            painter.fillPath(rounded, base);
-        } else {
-            // Each line darker than the face towards the top edge.
-            const int depth = pressed ? 15 : 25;
-            QLinearGradient gradient(face.bottomLeft(), face.topLeft());
-            gradient.setColorAt(0, base);
-            gradient.setColorAt(1, shifted(base, -depth, -depth, -depth));
-            painter.fillPath(rounded, gradient);
-        }
-        return;
-    }
-    QColor color = backColor();
+    QColor face;
     if (m_xpStyle && pressed)
-        color = pressedColor();
+        face = pressedColor();
     else if (m_xpStyle && hot)
-        color = hoverColor();
-    if (m_xpStyle && color != backColor()) {
-        painter.fillRect(rect(), backColor());
-        QPainterPath rounded;
-        rounded.addRoundedRect(face, cornerRadius, cornerRadius);
-        painter.fillPath(rounded, color);
-    } else {
-        painter.fillRect(rect(), color);
-    }
+        face = hoverColor();
+    else if (!m_transparentBG)
+        face = backColor();
+    // Without a face colour the container shows through.
+    if (face.isValid())
+        painter.fillRect(rect(), face);
 }
 
 void KorvelButton::paintBorder(QPainter &painter, bool pressed, bool hot) const
 {
-    const QRectF edge = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (m_xpStyle) {
-        QColor line;
-        if (m_xpWinStyle) {
-            const QColor outer = valueOr(m_outerBorderColor, palette().color(QPalette::Shadow));
-            if (pressed)
-                line = pressedColor().darker(150);
-            else if (hot)
-                line = hoverColor().darker(130);
-            else if (!m_toolBar)
-                line = outer;
-            else
-                line = QColor(outer.red(), outer.green(), outer.blue(), 80);
-        } else if (hot || pressed || m_xpShowBorderAlways) {
-            line = foreColor();
-        }
-        if (line.isValid()) {
-            painter.setPen(QPen(line, 1));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(edge, cornerRadius, cornerRadius);
+        if (hot || pressed || m_xpShowBorderAlways) {
+            painter.setPen(foreColor());
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
         return;
     }
-    if (!pressed && !hot && !m_raised)
+    const bool focusBorder = hasFocus() && m_showBorderOnFocus;
+    if (!pressed && !hot && !m_raised && !focusBorder)
         return;
-    // The raised look: light top-left, dark bottom-right; pressed swaps them.
+    // Raised: 3D highlight top and left, button shadow bottom and right;
+    // pressed exchanges them.
     QColor light = palette().color(QPalette::Light);
     QColor dark = palette().color(QPalette::Dark);
     if (pressed)
         std::swap(light, dark);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
-    painter.setPen(light);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(dark);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRect edge = rect().adjusted(0, 0, -1, -1);
+    if (m_bevel <= 1) {
+        drawEdges(painter, edge, light, dark);
+        return;
+    }
+    // The bevel fades from the edge colours into the face over its depth.
+    const int depth = std::clamp(m_bevelDepth, 1, std::max(1, std::min(width(), height()) / 2));
+    const QColor face = backColor();
+    for (int step = 0; step < depth; ++step) {
+        const double fade = double(step) / depth;
+        drawEdges(painter, edge.adjusted(step, step, -step, -step), between(light, face, fade),
+                  between(dark, face, fade));
+    }
+}
+
+QPixmap KorvelButton::drawnPicture() const
+{
+    QPixmap drawn = shownPicture();
+    if (drawn.isNull())
+        return drawn;
+    // A bitmap has no transparency of its own; its mask colour gives it one.
+    if (!drawn.hasAlphaChannel())
+        drawn.setMask(drawn.createMaskFromColor(m_maskColor, Qt::MaskInColor));
+    if (!isEnabled()) {
+        QStyleOption option;
+        option.initFrom(this);
+        drawn = style()->generatedIconPixmap(QIcon::Disabled, drawn, &option);
+    }
+    return drawn;
 }
 
 void KorvelButton::paintContent(QPainter &painter, bool pressed) const
 {
-    const Layout parts = layout(pressed);
-    const QPixmap shown = shownPicture();
-    if (!shown.isNull()) {
-        QPixmap drawn = shown;
-        if (!isEnabled()) {
-            QStyleOption option;
-            option.initFrom(this);
-            drawn = style()->generatedIconPixmap(QIcon::Disabled, shown, &option);
-        }
-        painter.drawPixmap(parts.picture, drawn);
+    const ButtonLayout::Places parts = ButtonLayout::place(
+        size(), captionSize(), m_picture.isNull() ? QSize() : pictureBox(), m_picturePosition, pressed);
+    const QPixmap picture = drawnPicture();
+    if (!picture.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(parts.picture, picture);
     }
     if (hasFocus() && m_showFocusRect && !(m_xpStyle && m_xpWinStyle)) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = rect().adjusted(innerMargin - 1, innerMargin - 1, -innerMargin + 1, -innerMargin + 1);
+        focus.rect = ButtonLayout::innerRect(size());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
     if (text().isEmpty())
         return;
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
     if (isEnabled()) {
         painter.setPen(foreColor());
-        painter.drawText(parts.caption, flags, text());
+        painter.drawText(parts.caption, captionFlags, text());
     } else {
-        // Embossed: a light copy one pixel down-right under the shadowed text.
+        // Embossed: a 3D-highlight copy one pixel down-right under the
+        // caption in the button-shadow colour.
         painter.setPen(palette().color(QPalette::Light));
-        painter.drawText(parts.caption.translated(1, 1), flags, text());
+        painter.drawText(parts.caption.translated(1, 1), captionFlags, text());
         painter.setPen(palette().color(QPalette::Dark));
-        painter.drawText(parts.caption, flags, text());
+        painter.drawText(parts.caption, captionFlags, text());
     }
 }
 
 void KorvelButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const bool pressed = isDown();
     const bool hot = m_over && isEnabled();
-    paintFace(painter, pressed, hot);
-    if (!m_noBorderEffect)
-        paintBorder(painter, pressed, hot);
+    if (m_xpStyle && m_xpWinStyle) {
+        paintXpWindowFace(painter, pressed, hot);
+    } else {
+        paintFace(painter, pressed, hot);
+        if (!m_noBorderEffect)
+            paintBorder(painter, pressed, hot);
+    }
     paintContent(painter, pressed);
+}
+
+void KorvelButton::resizeEvent(QResizeEvent *event)
+{
+    QAbstractButton::resizeEvent(event);
+    updateRegion();
 }
 
 bool KorvelButton::event(QEvent *event)
@@ -408,11 +501,12 @@ bool KorvelButton::event(QEvent *event)
 void KorvelButton::enterEvent(QEnterEvent *event)
 {
     QAbstractButton::enterEvent(event);
-    if (m_over)
+    if (m_over || !isEnabled())
         return;
     m_over = true;
     emit mouseIn();
     update();
+    play(m_soundOver);
 }
 
 void KorvelButton::leaveEvent(QEvent *event)
@@ -449,8 +543,14 @@ void KorvelButton::mouseReleaseEvent(QMouseEvent *event)
         return;
     m_mouseHeld = false;
     setDown(false);
-    if (rect().contains(event->position().toPoint()))
-        click();
+    if (!rect().contains(event->position().toPoint()))
+        return;
+    play(m_soundClick);
+    QPointer<KorvelButton> alive(this);
+    click();
+    // A click that closed the window may have taken the button with it.
+    if (alive)
+        GoToURL();
 }
 
 void KorvelButton::keyPressEvent(QKeyEvent *event)
@@ -468,8 +568,11 @@ void KorvelButton::keyPressEvent(QKeyEvent *event)
     m_keyHeld = true;
     QPointer<KorvelButton> alive(this);
     click();
-    if (alive && space)
+    if (!alive)
+        return;
+    if (space)
         setDown(true);
+    GoToURL();
 }
 
 void KorvelButton::keyReleaseEvent(QKeyEvent *event)

@@ -2,12 +2,11 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/app/CaptionBar.h"
 
-#include "gui/app/AppPictures.h"
 #include "gui/app/CaptionButton.h"
+#include "gui/app/WindowPictures.h"
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QWindow>
 
 namespace {
 
@@ -15,32 +14,29 @@ constexpr int titleLeft = 32;  // right of the mark drawn at the start of the ca
 constexpr int buttonGap = 2;
 constexpr int buttonRightMargin = 4;
 
-CaptionButton *makeButton(const QString &name, const QString &toolTip, const QString &picture,
-                          QWidget *parent)
+CaptionButton *makeButton(const QString &name, const QString &toolTip, QWidget *parent)
 {
     auto *button = new CaptionButton(parent);
     button->setObjectName(name);
     button->setToolTip(toolTip);
-    button->setPictures(AppPictures::load(picture), AppPictures::load(picture + QStringLiteral("_hover")));
     return button;
 }
 
 } // namespace
 
-CaptionBar::CaptionBar(const QString &title, QWidget *parent)
+CaptionBar::CaptionBar(const QString &title, const WindowPictures &pictures, QWidget *parent)
     : QWidget(parent),
       m_Image1(new QLabel(this)),
       m_Label1(new QLabel(title, this)),
-      m_Picture6(makeButton(QStringLiteral("Picture6"), QStringLiteral("关闭"), QStringLiteral("close"), this)),
-      m_Picture7(makeButton(QStringLiteral("Picture7"), QStringLiteral("最小化"), QStringLiteral("minimize"), this)),
-      m_Picture8(makeButton(QStringLiteral("Picture8"), QStringLiteral("关于"), QStringLiteral("about"), this))
+      m_Picture6(makeButton(QStringLiteral("Picture6"), QStringLiteral("关闭"), this)),
+      m_Picture7(makeButton(QStringLiteral("Picture7"), QStringLiteral("最小化"), this)),
+      m_Picture8(makeButton(QStringLiteral("Picture8"), QStringLiteral("关于"), this))
 {
     setObjectName(QStringLiteral("CaptionBar"));
     setAccessibleName(QStringLiteral("标题栏"));
     m_Image1->setObjectName(QStringLiteral("Image1"));
     m_Image1->setScaledContents(true);
     m_Image1->setMouseTracking(true);
-    m_Image1->setPixmap(AppPictures::load(QStringLiteral("caption")));
     m_Image1->setAccessibleName(title);
     m_Image1->installEventFilter(this);
 
@@ -52,13 +48,28 @@ CaptionBar::CaptionBar(const QString &title, QWidget *parent)
     m_Label1->installEventFilter(this);
     setTitleColor(Qt::white);
 
-    setFixedHeight(m_Image1->pixmap().isNull() ? 28
-                                               : m_Image1->pixmap().deviceIndependentSize().toSize().height());
+    setPictures(pictures);
+    setFixedHeight(pictures.caption.isNull() ? 28 : pictures.caption.deviceIndependentSize().toSize().height());
 }
 
-void CaptionBar::setCaptionPicture(const QPixmap &picture)
+void CaptionBar::setPictures(const WindowPictures &pictures)
 {
-    m_Image1->setPixmap(picture);
+    m_Image1->setPixmap(pictures.caption);
+    m_Picture6->setPictures(pictures.closeUp, pictures.closeDown);
+    m_Picture7->setPictures(pictures.littleUp, pictures.littleDown);
+    m_Picture8->setPictures(pictures.aboutUp, pictures.aboutDown);
+    // Buttons of another size take their places anew.
+    placeParts();
+}
+
+QPixmap CaptionBar::captionPicture() const
+{
+    return m_Image1->pixmap();
+}
+
+QColor CaptionBar::titleColor() const
+{
+    return m_Label1->palette().color(QPalette::WindowText);
 }
 
 void CaptionBar::setTitleColor(const QColor &color)
@@ -69,6 +80,11 @@ void CaptionBar::setTitleColor(const QColor &color)
 }
 
 void CaptionBar::resizeEvent(QResizeEvent *)
+{
+    placeParts();
+}
+
+void CaptionBar::placeParts()
 {
     m_Image1->setGeometry(rect());
     m_Label1->setGeometry(titleLeft, 0, m_Label1->sizeHint().width(), height());
@@ -84,34 +100,19 @@ void CaptionBar::resizeEvent(QResizeEvent *)
 bool CaptionBar::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseMove: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (m_dragOffset)
-            window()->move(mouse->globalPosition().toPoint() - *m_dragOffset);
+    case QEvent::MouseMove:
+        if (m_drag.isDraggingByHand())
+            m_drag.move(this, static_cast<QMouseEvent *>(event));
         else if (watched == m_Image1)
             emit captionHovered();
         return false;
-    }
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton)
-            startDrag(mouse->globalPosition().toPoint());
+    case QEvent::MouseButtonPress:
+        m_drag.press(this, static_cast<QMouseEvent *>(event));
         return false;
-    }
     case QEvent::MouseButtonRelease:
-        m_dragOffset.reset();
+        m_drag.release();
         return false;
     default:
         return false;
     }
-}
-
-void CaptionBar::startDrag(const QPoint &globalPosition)
-{
-    QWindow *handle = window()->windowHandle();
-    if (handle && handle->startSystemMove())
-        return;
-    // Without a window manager that moves windows (bare X servers) the bar
-    // moves the window itself until the button is released.
-    m_dragOffset = globalPosition - window()->frameGeometry().topLeft();
 }

@@ -6,7 +6,8 @@
 #include <QPixmap>
 
 // A picture button of the drawn caption bar (about, minimise, close): its
-// normal picture, and its hover picture while the pointer is inside.
+// normal picture, and its hover picture while the pointer is inside or the
+// button is held.
 class CaptionButton : public QAbstractButton
 {
     Q_OBJECT
@@ -18,7 +19,7 @@ public:
     QPixmap normalPicture() const { return m_normal; }
     QPixmap hoverPicture() const { return m_hover; }
     // The picture on show.
-    QPixmap shownPicture() const { return m_hovered ? m_hover : m_normal; }
+    QPixmap shownPicture() const { return m_hovered || isDown() ? m_hover : m_normal; }
     // Back to the normal picture, as after a dialog or a minimise took the pointer away.
     void showNormalPicture();
 

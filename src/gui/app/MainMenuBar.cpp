@@ -5,6 +5,7 @@
 #include "core/app/MainMenus.h"
 #include "core/app/MenuPlacement.h"
 #include "core/platform/Twips.h"
+#include "core/skins/LookColors.h"
 #include "widgets/DropDownPanel.h"
 #include "widgets/MenuButton.h"
 
@@ -137,6 +138,24 @@ void MainMenuBar::ArrangeMenus()
             m_entries[i][k]->setGeometry(1 + Twips::toPixels(place.left()), 1 + Twips::toPixels(place.top()),
                                          Twips::toPixels(place.width()), Twips::toPixels(place.height()));
         }
+    }
+}
+
+void MainMenuBar::setColors(const LookColors &colors)
+{
+    const auto paint = [&colors](MenuButton *button, const QColor &idle) {
+        button->setBackColor(colors.menuBack);
+        button->setBackColorPop(colors.menuUp);
+        button->setBackColorPush(colors.menuDown);
+        button->setEdgeColor(colors.menuFrame);
+        button->setForeColor(colors.menuFont);
+        button->setCaptionBackColor(idle);
+    };
+    for (int i = 0; i < m_titles.size(); ++i) {
+        paint(m_titles[i], colors.window);
+        m_panels[i]->setSheetColor(colors.menuBack);
+        for (MenuButton *entry : std::as_const(m_entries[i]))
+            paint(entry, colors.menuBack);
     }
 }
 

@@ -7,6 +7,7 @@
 
 class DropDownPanel;
 class MenuButton;
+struct LookColors;
 
 // The main window's menu bar: seven title buttons `SmartNetXpButton2_1` to
 // `SmartNetXpButton2_7`, each opening its drop-down panel `Picture3_i` with
@@ -37,6 +38,12 @@ public:
     void ArrangeMenus();
     // What a click on title i does: open its panel below it, then report it.
     void showMenu(int menu);
+
+    // The menu colours of a look: titles and entries take its menu face,
+    // hover, pressed, edge and text colours; the titles sit on the window
+    // colour (their idle background is the one further colour the bar takes
+    // from the window), the entries and their panels' sheets on the menu face.
+    void setColors(const LookColors &colors);
 
 signals:
     // A title opened its menu (the window then gives the focus back to the input box).

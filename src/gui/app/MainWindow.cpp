@@ -11,6 +11,7 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/UrlOpener.h"
 #include "core/settings/SettingsFile.h"
+#include "core/skins/SkinFile.h"
 #include "core/sound/Speech.h"
 #include "core/users/UserSession.h"
 #include "gui/app/AboutBox.h"
@@ -19,6 +20,7 @@
 #include "gui/app/CaptionButton.h"
 #include "gui/app/DelayTimer.h"
 #include "gui/app/EditBoxHook.h"
+#include "gui/app/FramelessWindow.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/ToolBand.h"
@@ -27,6 +29,7 @@
 #include "gui/practice/ArticleOptionBoxes.h"
 #include "gui/results/ResultPanel.h"
 #include "gui/results/SaveLogDialog.h"
+#include "gui/settings/SettingsDialogController.h"
 #include "gui/practice/KeyboardArea.h"
 #include "gui/practice/DrillPanel.h"
 #include "gui/practice/PracticePanel.h"
@@ -37,28 +40,20 @@
 #include "widgets/KorvelButton.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QScreen>
+#include <QtDebug>
 
 namespace {
 
 constexpr int windowWidthTwips = 8970;
 constexpr int windowHeightTwips = 7660;
 constexpr int panelWidthTwips = 8835;
-constexpr int rimWidth = 4;
+constexpr int rimWidth = FramelessWindow::rimWidth;
 constexpr int panelGap = 1; // between the tool band and the panels
-const QColor windowColor(249, 247, 242); // the built-in window colour
-
-QFrame *emptyPanel(const QString &name, const QString &accessibleName, QWidget *parent)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setAccessibleName(accessibleName);
-    return panel;
-}
 
 } // namespace
 
@@ -68,16 +63,21 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
       m_session(session),
       m_programFolder(programFolder),
       m_services(services),
-      m_pictures(WindowPictures::builtIn()),
+      m_buttonSounds(programFolder, services.soundOutput),
+      m_look(WindowLook::builtIn(&m_buttonSounds)),
       m_viewButtons(ArticleViewButtons::forWindowSetting(session.settings.Window)),
-      m_captionBar(new CaptionBar(QStringLiteral("Qintara4.8"), this)),
+      m_captionBar(new CaptionBar(QStringLiteral("Qintara4.8"), m_look.pictures, this)),
       m_menuBar(new MainMenuBar(this)),
       m_toolBand(new ToolBand(this)),
       m_Picture11(new QLabel(this)),
       m_Frame9(new PracticePanel(session.settings, m_shell, ArticleLookup::of(m_codeTable, m_meanings), this)),
       m_Frame10(new ResultPanel(session.userFolder, services.prompter, this)),
       m_Frame11(m_Frame10->Frame11()),
-      m_Frame14(emptyPanel(QStringLiteral("Frame14"), QStringLiteral("打字游戏"), this)),
+      m_Frame14(new GamePanel({session.settings, m_codeTable, m_random, services.prompter, services.soundEffects},
+                              m_shell,
+                              {[this] { Conceal_Menu(); }, [this] { Cleanup(); }, [this] { showTopPanel(m_Frame14); },
+                               [this] { showTopPanel(m_Picture11); }},
+                              this)),
       m_Image4(new QLabel(this)),
       m_cklx(new QMenu(QStringLiteral("视图"), this)),
       m_delay(new DelayTimer(this)),
@@ -98,7 +98,7 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
                               m_keySounds, m_Frame9->keyboards(), m_Frame9->Frame3(), m_Frame9->Frame4(),
                               m_Frame9->Frame5(), m_Frame9->Frame6(), this)),
       m_articles(new ArticleEntries({programFolder, session.userFolder, services.prompter, m_random,
-                                     services.urlOpener, services.fileChooser, m_pictures},
+                                     services.urlOpener, services.fileChooser, m_look},
                                     session.settings, *m_Frame9, [this] { showTopPanel(m_Frame9); }, this))
 {
     setObjectName(QStringLiteral("mian"));
@@ -113,7 +113,7 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     m_toolBand->setGeometry(rimWidth, m_menuBar->geometry().bottom() + 1, inner, m_toolBand->height());
     const int panelTop = m_toolBand->geometry().bottom() + 1 + panelGap;
     const QRect panelPlace(rimWidth, panelTop, Twips::toPixels(panelWidthTwips), height - rimWidth - panelTop);
-    for (QWidget *panel : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame10), m_Frame14})
+    for (QWidget *panel : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame10), static_cast<QWidget *>(m_Frame14)})
         panel->setGeometry(panelPlace);
     resize(width, height);
 
@@ -135,6 +135,7 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     abreastView->setObjectName(QStringLiteral("mnuAbreastView"));
 
     connect(m_menuBar, &MainMenuBar::menuOpened, this, [this] { SetTextFocus(); });
+    connect(m_menuBar, &MainMenuBar::menuOpened, m_Frame14, &GamePanel::pause);
     connect(m_menuBar, &MainMenuBar::entryChosen, this, &MainWindow::SmartNetXpButtonm_Click);
     connect(m_toolBand, &ToolBand::buttonClicked, this, &MainWindow::KorvelButton3_Click);
     connect(m_toolBand, &ToolBand::bandPressed, this, &MainWindow::Conceal_Menu);
@@ -157,19 +158,10 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
                            static_cast<QWidget *>(m_Frame9->Frame5()), static_cast<QWidget *>(m_Frame10), m_Frame11,
                            static_cast<QWidget *>(m_Picture11)})
         closeMenusOnClick(quiet);
+    applyLook();
 }
 
 MainWindow::~MainWindow() = default;
-
-QList<QRect> MainWindow::rimPlaces() const
-{
-    const int top = m_captionBar->height();
-    const int bottom = height() - rimWidth;
-    return {QRect(0, top, rimWidth, bottom - top), QRect(0, bottom, rimWidth, rimWidth),
-            QRect(rimWidth, bottom, width() - 2 * rimWidth, rimWidth),
-            QRect(width() - rimWidth, bottom, rimWidth, rimWidth),
-            QRect(width() - rimWidth, top, rimWidth, bottom - top)};
-}
 
 void MainWindow::load()
 {
@@ -177,12 +169,8 @@ void MainWindow::load()
     setWindowFlag(Qt::FramelessWindowHint, true);
     hookInputBoxes();
     setFixedSize(Twips::toPixels(windowWidthTwips), Twips::toPixels(windowHeightTwips));
-    if (const QScreen *screen = this->screen()) {
-        QRect place = rect();
-        place.moveCenter(screen->availableGeometry().center());
-        move(place.topLeft());
-    }
-    for (QWidget *panel : {static_cast<QWidget *>(m_Frame10), static_cast<QWidget *>(m_Frame9), m_Frame14})
+    FramelessWindow::centreOnScreen(this);
+    for (QWidget *panel : {static_cast<QWidget *>(m_Frame10), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame14)})
         panel->resize(Twips::toPixels(panelWidthTwips), panel->height());
     m_shell.ready = false;
 
@@ -228,7 +216,7 @@ void MainWindow::unhookInputBoxes()
 
 void MainWindow::showTopPanel(QWidget *panel)
 {
-    for (QWidget *top : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame10), m_Frame14})
+    for (QWidget *top : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame10), static_cast<QWidget *>(m_Frame14)})
         top->setVisible(top == panel);
 }
 
@@ -430,45 +418,67 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_ended) {
+        event->accept();
+        return;
+    }
     event->ignore();
     const Prompter::Answer answer =
         m_services.prompter.ask(QStringLiteral("确实想退出Qintara吗？"), QStringLiteral("Qintara"),
                                 Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    // The system may have ended the run while the question was open.
+    if (m_ended)
+        return;
     if (answer != Prompter::Answer::Yes) {
         m_captionBar->closeButton()->showNormalPicture();
         return;
     }
+    endRun(true);
+    event->accept();
+}
+
+void MainWindow::quitWithoutAsking()
+{
+    if (!m_ended)
+        endRun(false);
+}
+
+void MainWindow::saveSettingsNow()
+{
+    if (!m_ended)
+        saveSettings(false);
+}
+
+void MainWindow::endRun(bool showSaveFailure)
+{
+    m_ended = true;
     hide();
     m_services.help.closeAll();
     // Ending the exercise stores the place reached in an article opened from
     // the menu, which would otherwise be lost with a direct quit.
     Cleanup();
-    saveSettings();
+    saveSettings(showSaveFailure);
     unhookInputBoxes();
-    event->accept();
 }
 
-void MainWindow::saveSettings()
+void MainWindow::saveSettings(bool showFailure)
 {
     const QString file = ProgramFolder::resolve(m_session.userFolder, QStringLiteral("\\Deplog.ini"));
     QString error;
-    if (!SaveSettings(m_session.settings, file, &error)) {
-        // The run's changes would be lost without a word.
-        m_services.prompter.inform(QStringLiteral("设置未能保存：") + error, QStringLiteral("提示"),
-                                   Prompter::Icon::Warning);
-    }
+    if (SaveSettings(m_session.settings, file, m_programFolder, &error))
+        return;
+    // The run's changes would be lost without a word.
+    const QString text = QStringLiteral("设置未能保存：") + error;
+    if (showFailure)
+        m_services.prompter.inform(text, QStringLiteral("提示"), Prompter::Icon::Warning);
+    else
+        qWarning().noquote() << text;
 }
 
 void MainWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), windowColor);
-    // The rims: left, bottom-left, bottom, bottom-right, right.
-    const QList<QPixmap> rims = {m_pictures.rimLeft, m_pictures.rimLeftBottom, m_pictures.rimBottom,
-                                 m_pictures.rimRightBottom, m_pictures.rimRight};
-    const QList<QRect> places = rimPlaces();
-    for (int i = 0; i < rims.size(); ++i)
-        painter.drawPixmap(places[i], rims[i]);
+    FramelessWindow::paintFace(painter, rect(), m_captionBar->height(), m_look);
 }
 
 // The background music player arrives with the music and its playlist.
@@ -476,9 +486,84 @@ void MainWindow::playBackgroundMusic(const QString &) {}
 void MainWindow::resumeBackgroundMusic() {}
 void MainWindow::stopBackgroundMusic() {}
 
-// Reads "\skins\" + Skinpath + "\skin.ini" and applies it (SkinLoaded); the
-// built-in look stays when there is none. Skins arrive later.
-void MainWindow::applySkin() {}
+// The stored skin, when its description exists and can be read; otherwise
+// the built-in look stays, without a word.
+void MainWindow::applySkin()
+{
+    const QString name = m_session.settings.Skinpath;
+    if (name.isEmpty())
+        return;
+    const QString file = SkinFile::descriptionFile(m_programFolder, name);
+    if (QFileInfo(file).isFile() && ReadSkinFile(file, m_SkinDescription))
+        LoadSkin();
+}
+
+void MainWindow::chooseSkin(const QString &name)
+{
+    m_session.settings.Skinpath = name;
+    if (name.isEmpty()) {
+        UnloadSkin();
+        return;
+    }
+    // A description that cannot be read leaves the look as it is.
+    if (ReadSkinFile(SkinFile::descriptionFile(m_programFolder, name), m_SkinDescription))
+        LoadSkin();
+}
+
+void MainWindow::LoadSkin()
+{
+    const QString name = m_session.settings.Skinpath;
+    const std::optional<LookColors> colors = LookColors::fromSkin(m_SkinDescription);
+    const std::optional<WindowPictures> pictures =
+        colors ? WindowPictures::fromSkin(SkinFile::folder(m_programFolder, name), m_SkinDescription,
+                                          devicePixelRatioF())
+               : std::nullopt;
+    if (!colors || !pictures) {
+        m_services.prompter.inform(QStringLiteral("不能加载 ") + name + QStringLiteral(" 文件！"),
+                                   QStringLiteral("皮肤文件错误"), Prompter::Icon::Information);
+        // Not tried again at the next start.
+        UnloadSkin();
+        m_session.settings.Skinpath.clear();
+        return;
+    }
+    m_look.pictures = *pictures;
+    m_look.colors = *colors;
+    m_look.SkinLoaded = true;
+    applyLook();
+}
+
+void MainWindow::UnloadSkin()
+{
+    m_look = WindowLook::builtIn(&m_buttonSounds);
+    applyLook();
+}
+
+void MainWindow::applyLook()
+{
+    const LookColors &colors = m_look.colors;
+    // The window colour behind the frames and check boxes and the label
+    // colour of every label and check box; parts with colours of their own
+    // (the statistics, the article views, the keyboards) keep them.
+    FramelessWindow::useColours(this, m_look, true);
+    m_captionBar->setPictures(m_look.pictures);
+    m_captionBar->setTitleColor(colors.caption);
+    m_menuBar->setColors(colors);
+    for (KorvelButton *button : findChildren<KorvelButton *>()) {
+        if (button->window() != this)
+            continue;
+        button->setXPColorHover(QColor(240, 179, 77));
+        button->setXPColorPressed(QColor(60, 105, 225));
+        button->setSounds(m_look.sounds);
+    }
+    m_toolBand->setBackColor(colors.window);
+    m_toolBand->setTextColor(m_look.SkinLoaded ? colors.labelText : QColor());
+    // The chart frame is white with black writing in every look.
+    QPalette chart = m_Frame11->palette();
+    chart.setColor(QPalette::Window, Qt::white);
+    chart.setColor(QPalette::WindowText, Qt::black);
+    m_Frame11->setPalette(chart);
+    update();
+}
 
 // A word list that cannot be read leaves the lines read before it; the word
 // hints carry on with what there is, and the next call tries again while
@@ -500,12 +585,17 @@ void MainWindow::loadCodeTable()
 // logged-in one.
 void MainWindow::showUserManager()
 {
-    UserManagerDialog dialog(m_programFolder, m_session.userFolder, m_services.prompter, m_pictures, this);
+    UserManagerDialog dialog(m_programFolder, m_session.userFolder, m_services.prompter, m_look, this);
     dialog.exec();
 }
 
-// The settings dialog `setting`, shown modally; it arrives with the settings dialog.
-void MainWindow::showSettingsDialog() {}
+// The settings dialog `setting`, shown modally.
+void MainWindow::showSettingsDialog()
+{
+    SettingsDialogController controller(
+        *this, {[this](const QString &file) { playBackgroundMusic(file); }, [this] { stopBackgroundMusic(); }});
+    controller.exec();
+}
 
 // The save dialog `frmsavelog` of a finished article or countdown, shown
 // modally; afterwards the start picture takes the practice panel's place.
@@ -513,14 +603,14 @@ void MainWindow::openSaveDialog()
 {
     const FinishedExercise finished =
         FinishedExercise::of(m_Frame9->exercise(), m_articles->title(), m_articles->categoryFolder());
-    SaveLogDialog dialog(m_session.userFolder, finished, m_services.prompter, m_random, m_pictures, this);
+    SaveLogDialog dialog(m_session.userFolder, finished, m_services.prompter, m_random, m_look, this);
     dialog.exec();
     showTopPanel(m_Picture11);
     m_Picture11->setFocus();
 }
 
-// The drill and article entries of the English, Chinese and numbers menus
-// and the result views; the games arrive with their part.
+// The drill and article entries of the English, Chinese and numbers menus,
+// the games and the result views.
 void MainWindow::runPracticeEntry(int menu, int entry)
 {
     if (const std::optional<DrillEntry::Id> drill = DrillEntry::forMenu(menu, entry)) {
@@ -529,6 +619,10 @@ void MainWindow::runPracticeEntry(int menu, int entry)
     }
     if (menu == MainMenus::Results) {
         showResults(entry);
+        return;
+    }
+    if (menu == MainMenus::Games) {
+        m_Frame14->startGame(entry);
         return;
     }
     if (menu != MainMenus::English && menu != MainMenus::Chinese)

@@ -13,7 +13,10 @@
 #include "core/wubi/CodeTable.h"
 #include "gui/practice/DrillServices.h"
 #include "gui/app/ShellServices.h"
-#include "gui/app/WindowPictures.h"
+#include "gui/games/GamePanel.h"
+#include "core/skins/SkinDescription.h"
+#include "gui/app/ProgramButtonSounds.h"
+#include "gui/app/WindowLook.h"
 
 #include <QWidget>
 
@@ -58,8 +61,8 @@ public:
     UserSession &session() { return m_session; }
     const ProgramFolder &programFolder() const { return m_programFolder; }
     Prompter &prompter() { return m_services.prompter; }
-    // The caption and rim pictures every dialog copies when it opens.
-    WindowPictures windowPictures() const { return m_pictures; }
+    // The look in use, which every dialog copies when it opens.
+    const WindowLook &look() const { return m_look; }
 
     PracticePanel *Frame9() const { return m_Frame9; }
     // The drills of the practice panel's drill area.
@@ -68,7 +71,7 @@ public:
     CodeTable &codeTable() { return m_codeTable; }
     ResultPanel *Frame10() const { return m_Frame10; }
     QWidget *Frame11() const { return m_Frame11; }
-    QWidget *Frame14() const { return m_Frame14; }
+    GamePanel *Frame14() const { return m_Frame14; }
     QLabel *Picture11() const { return m_Picture11; }
     // Shows one of the top-level panels (or the start picture) and hides the others.
     void showTopPanel(QWidget *panel);
@@ -102,6 +105,30 @@ public:
     void mnuNormalView_Click();  // "模拟键盘"
     void mnuAbreastView_Click(); // "交替排列"
 
+    // Ends the run the way "Yes" to the quit question does, without asking:
+    // for the system's request to end the program (a termination signal),
+    // whose caller then ends the event loop. A settings file that cannot be
+    // written is logged, not shown: there may be no one left to answer.
+    void quitWithoutAsking();
+
+    // Skins. SkinDescription: the description ReadSkinFile read last.
+    // LoadSkin dresses the window in it, with its pictures from the folder
+    // Skinpath names; a picture that cannot be read or a colour that is not
+    // a number shows "不能加载 " + Skinpath + " 文件！", returns to the
+    // built-in look and clears Skinpath. UnloadSkin returns to the built-in
+    // look. SkinLoaded: a skin dresses the window.
+    SkinDescription &skinDescription() { return m_SkinDescription; }
+    void LoadSkin();
+    void UnloadSkin();
+    bool SkinLoaded() const { return m_look.SkinLoaded; }
+    // What choosing a skin in the settings does: a named skin becomes
+    // Skinpath and, when its description can be read, dresses the window;
+    // an empty name returns to the built-in look.
+    void chooseSkin(const QString &name);
+    // Writes the settings as they stand, for the session manager's "save
+    // your data" before a logout; the run goes on. Failures are logged.
+    void saveSettingsNow();
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -109,7 +136,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QList<QRect> rimPlaces() const;
     void hookInputBoxes();
     void unhookInputBoxes();
     void showViewButtons();
@@ -118,7 +144,10 @@ private:
     void showAbout();
     void popUpViewMenu(const QPoint &globalPosition);
     void switchArticleView(qint16 window);
-    void saveSettings();
+    // Yes to the quit question, after the question: hide, close the help,
+    // end the exercise, save, unhook.
+    void endRun(bool showSaveFailure);
+    void saveSettings(bool showFailure);
 
     // Sets the practice panel up for a drill entry of the menus.
     void openDrill(DrillEntry::Id id);
@@ -129,6 +158,8 @@ private:
     void resumeBackgroundMusic();
     void stopBackgroundMusic();
     void applySkin();
+    // Every part of the window takes the look in use.
+    void applyLook();
     void loadMeaningList();
     void loadCodeTable();
     void showUserManager();
@@ -141,7 +172,9 @@ private:
     ProgramFolder m_programFolder;
     ShellServices m_services;
     ShellState m_shell;
-    WindowPictures m_pictures;
+    ProgramButtonSounds m_buttonSounds; // the push buttons' sounds
+    SkinDescription m_SkinDescription;
+    WindowLook m_look;                  // the look in use
     ArticleViewButtons m_viewButtons;
 
     CaptionBar *m_captionBar;
@@ -151,7 +184,7 @@ private:
     PracticePanel *m_Frame9;     // practice panel
     ResultPanel *m_Frame10;      // result panel
     QWidget *m_Frame11;          // chart frame of the result panel
-    QWidget *m_Frame14;          // game panel
+    GamePanel *m_Frame14;        // game panel
     QLabel *m_Image4;            // the speaking face, kept hidden for face_change
     QMenu *m_cklx;               // view menu of the article input boxes
     DelayTimer *m_delay;         // tmrDelay and Delay
@@ -164,4 +197,5 @@ private:
     std::unique_ptr<DrillVoice> m_drillVoice; // the drills' speech and speaking face
     DrillPanel *m_drills;        // the drills of the drill area
     ArticleEntries *m_articles;  // the article entries of the English and Chinese menus
+    bool m_ended = false;        // the run has ended; closing asks and saves nothing more
 };

@@ -3,11 +3,11 @@
 #include "gui/app/SplashWindow.h"
 
 #include "gui/app/AppPictures.h"
+#include "gui/app/FramelessWindow.h"
 #include "gui/app/MainWindow.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QPainter>
-#include <QScreen>
 
 SplashWindow::SplashWindow(std::function<MainWindow *()> loadMainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
@@ -24,11 +24,7 @@ SplashWindow::SplashWindow(std::function<MainWindow *()> loadMainWindow)
 
 void SplashWindow::start()
 {
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect place = rect();
-        place.moveCenter(screen->availableGeometry().center());
-        move(place.topLeft());
-    }
+    FramelessWindow::centreOnScreen(this);
     show();
     // Let the window system map the window so that the picture is on screen
     // before the long load starts.

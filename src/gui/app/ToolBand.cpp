@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/app/ToolBand.h"
 
+#include "core/skins/LookColors.h"
 #include "gui/app/AppPictures.h"
 #include "widgets/KorvelButton.h"
 
@@ -13,9 +14,9 @@
 namespace {
 
 constexpr int bandHeight = 36;
-const QColor bandColor(249, 247, 242);   // the built-in window colour
 const QColor hotColor(224, 224, 224);    // hover and pressed faces of toolbar buttons
 const QColor lineColor(0xd9, 0xd4, 0xc8);
+const QColor textColor(0x3a, 0x4a, 0x5c);
 
 struct ButtonText
 {
@@ -42,7 +43,8 @@ QFrame *separator(QWidget *parent)
 
 } // namespace
 
-ToolBand::ToolBand(QWidget *parent) : QWidget(parent), m_Image6(new QLabel(this))
+ToolBand::ToolBand(QWidget *parent)
+    : QWidget(parent), m_Image6(new QLabel(this)), m_backColor(LookColors::builtIn().window)
 {
     setObjectName(QStringLiteral("ToolBand"));
     setAccessibleName(QStringLiteral("工具栏"));
@@ -58,14 +60,14 @@ ToolBand::ToolBand(QWidget *parent) : QWidget(parent), m_Image6(new QLabel(this)
         button->setToolTip(QString::fromUtf16(text.toolTip));
         button->setText(QString::fromUtf16(text.caption));
         button->setPicture(AppPictures::load(QStringLiteral("tool%1").arg(index)));
-        button->setPictureSize({24, 24});
+        button->setPictureDimensions({24, 24});
         button->setXPStyle(true);
         button->setXPWinStyle(false);
         button->setXPDefaultColors(false);
-        button->setBackColor(bandColor);
+        button->setBackColor(m_backColor);
         button->setXPColorHover(hotColor);
         button->setXPColorPressed(hotColor);
-        button->setForeColor(QColor(0x3a, 0x4a, 0x5c));
+        button->setForeColor(textColor);
         // Clicking keeps the focus in the input box; Tab still reaches the buttons.
         button->setFocusPolicy(Qt::TabFocus);
         button->setFixedHeight(31);
@@ -86,6 +88,23 @@ ToolBand::ToolBand(QWidget *parent) : QWidget(parent), m_Image6(new QLabel(this)
     row->addWidget(m_Image6);
 }
 
+void ToolBand::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    for (KorvelButton *button : std::as_const(m_buttons)) {
+        button->setBackColor(color);
+        button->setXPColorHover(hotColor);
+        button->setXPColorPressed(hotColor);
+    }
+    update();
+}
+
+void ToolBand::setTextColor(const QColor &color)
+{
+    for (KorvelButton *button : std::as_const(m_buttons))
+        button->setForeColor(color.isValid() ? color : textColor);
+}
+
 void ToolBand::mousePressEvent(QMouseEvent *event)
 {
     emit bandPressed();
@@ -95,7 +114,7 @@ void ToolBand::mousePressEvent(QMouseEvent *event)
 void ToolBand::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), bandColor);
+    painter.fillRect(rect(), m_backColor);
     painter.setPen(lineColor);
     painter.drawLine(0, height() - 1, width(), height() - 1);
 }

@@ -32,6 +32,13 @@ public:
     explicit ToolBand(QWidget *parent = nullptr);
 
     KorvelButton *button(int index) const { return m_buttons.value(index); }
+    // The band's background and its buttons' faces: the window colour of the
+    // look. Their hover and pressed faces stay RGB(224, 224, 224) in every look.
+    void setBackColor(const QColor &color);
+    QColor backColor() const { return m_backColor; }
+    // The captions beside the pictures (and the hover frames); an invalid
+    // colour gives the band's own slate.
+    void setTextColor(const QColor &color);
     // Where face_change shows the speaking face for a moment.
     QLabel *faceSpot() const { return m_Image6; }
 
@@ -47,4 +54,5 @@ protected:
 private:
     QList<KorvelButton *> m_buttons;
     QLabel *m_Image6;
+    QColor m_backColor;
 };

@@ -5,6 +5,7 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/platform/UrlOpener.h"
+#include "gui/app/DialogSkin.h"
 #include "gui/users/AccountWindowParts.h"
 #include "gui/users/TitleStrip.h"
 #include "gui/users/WindowRim.h"
@@ -66,7 +67,7 @@ QLabel *makeCaption(const QString &name, const QString &caption, QWidget *buddy)
 } // namespace
 
 ArticleDialog::ArticleDialog(ArticleTree tree, Prompter &prompter, RandomSource &random,
-                             UrlOpener &urlOpener, const WindowPictures &pictures, QWidget *parent)
+                             UrlOpener &urlOpener, const WindowLook &look, QWidget *parent)
     : QDialog(parent)
     , m_selection(std::move(tree))
     , m_prompter(prompter)
@@ -75,7 +76,7 @@ ArticleDialog::ArticleDialog(ArticleTree tree, Prompter &prompter, RandomSource 
 {
     setObjectName(QStringLiteral("select_text"));
     setModal(false);
-    auto *rim = new WindowRim(ArticleSelection::DialogTitle, pictures, this);
+    auto *rim = new WindowRim(ArticleSelection::DialogTitle, look, this);
     connect(rim->titleStrip(), &TitleStrip::closeClicked, this, &QDialog::reject);
 
     QWidget *treeFrame = buildTreeFrame();
@@ -93,6 +94,7 @@ ArticleDialog::ArticleDialog(ArticleTree tree, Prompter &prompter, RandomSource 
     layout->addLayout(buildOptionRow());
 
     setFixedSize(700, 500);
+    DialogSkin::take(this, look, true);
     fillTree();
     showPreview();
     m_TreeView1->setFocus();
@@ -100,9 +102,9 @@ ArticleDialog::ArticleDialog(ArticleTree tree, Prompter &prompter, RandomSource 
 
 ArticleDialog::ArticleDialog(const ProgramFolder &program, const QString &userFolder,
                              Language language, Prompter &prompter, RandomSource &random,
-                             UrlOpener &urlOpener, const WindowPictures &pictures, QWidget *parent)
+                             UrlOpener &urlOpener, const WindowLook &look, QWidget *parent)
     : ArticleDialog(ArticleTree::build(program, userFolder, language), prompter, random, urlOpener,
-                    pictures, parent)
+                    look, parent)
 {
 }
 

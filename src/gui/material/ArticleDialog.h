@@ -6,7 +6,7 @@
 #include "core/material/ArticleSelection.h"
 #include "core/material/ArticleTree.h"
 #include "core/material/Language.h"
-#include "gui/app/WindowPictures.h"
+#include "gui/app/WindowLook.h"
 
 #include <QDialog>
 
@@ -43,15 +43,15 @@ public:
     // The download page behind the link Label5.
     static inline const QString DownloadPage = MakerLinks::articlesPage;
 
-    // pictures: the main window's title and rim pictures, which the dialog
-    // wears too.
+    // look: the main window's title and rim pictures, colours and skin,
+    // which the dialog wears too.
     ArticleDialog(ArticleTree tree, Prompter &prompter, RandomSource &random, UrlOpener &urlOpener,
-                  const WindowPictures &pictures, QWidget *parent = nullptr);
+                  const WindowLook &look, QWidget *parent = nullptr);
     // The tree of the language's category folder and the user's
     // wrong-character files, built now.
     ArticleDialog(const ProgramFolder &program, const QString &userFolder, Language language,
                   Prompter &prompter, RandomSource &random, UrlOpener &urlOpener,
-                  const WindowPictures &pictures, QWidget *parent = nullptr);
+                  const WindowLook &look, QWidget *parent = nullptr);
 
     // What OK started; nullopt until then, and after cancel.
     const std::optional<ArticleSelection::Start> &start() const { return m_start; }

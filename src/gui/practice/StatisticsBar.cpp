@@ -36,7 +36,7 @@ KorvelButton *controlButton(const QString &name, const QString &caption, const Q
     button->setText(caption);
     button->setToolTip(caption);
     button->setPicture(AppPictures::load(picture));
-    button->setPictureSize({16, 16});
+    button->setPictureSize(0);
     button->setXPStyle(true);
     button->setToolBar(false);
     button->setBackColor(QColor(0xf7, 0xf9, 0xfc));
@@ -51,6 +51,9 @@ StatisticsBar::StatisticsBar(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Frame2"));
     setAccessibleName(QStringLiteral("练习统计"));
+    // A white card in every look: its frame titles stay dark whatever text
+    // colour a skin gives the window's labels.
+    setTextColor(this, valueColor);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(12, 12, 12, 10);

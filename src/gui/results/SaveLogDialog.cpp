@@ -4,7 +4,8 @@
 
 #include "core/platform/Prompter.h"
 #include "core/results/FinishedExercise.h"
-#include "gui/app/WindowPictures.h"
+#include "gui/app/DialogSkin.h"
+#include "gui/app/WindowLook.h"
 #include "gui/users/AccountWindowParts.h"
 #include "gui/users/TitleStrip.h"
 #include "gui/users/WindowRim.h"
@@ -17,7 +18,7 @@
 
 SaveLogDialog::SaveLogDialog(const QString &userFolder, const FinishedExercise &exercise,
                              Prompter &prompter, RandomSource &random,
-                             const WindowPictures &pictures, QWidget *parent, Today today)
+                             const WindowLook &look, QWidget *parent, Today today)
     : QDialog(parent)
     , m_prompter(prompter)
     , m_today(std::move(today))
@@ -25,7 +26,7 @@ SaveLogDialog::SaveLogDialog(const QString &userFolder, const FinishedExercise &
 {
     setObjectName(QStringLiteral("frmsavelog"));
     setModal(true);
-    auto *rim = new WindowRim(QStringLiteral("练习成绩"), pictures, this);
+    auto *rim = new WindowRim(QStringLiteral("练习成绩"), look, this);
     // The title's close picture and Esc close it as the close button does.
     connect(rim->titleStrip(), &TitleStrip::closeClicked, this, &SaveLogDialog::reject);
 
@@ -43,6 +44,7 @@ SaveLogDialog::SaveLogDialog(const QString &userFolder, const FinishedExercise &
 
     layOutPanelsAndButtons(rim->body(), {m_Frame1, m_Check1}, {m_KorvelButton1, m_KorvelButton2});
     setFixedSize(300, 356);
+    DialogSkin::take(this, look, true);
     m_KorvelButton1->setFocus();
 }
 

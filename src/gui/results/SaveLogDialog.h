@@ -11,7 +11,7 @@
 #include <functional>
 
 struct FinishedExercise;
-struct WindowPictures;
+struct WindowLook;
 
 class KorvelButton;
 class Prompter;
@@ -36,10 +36,11 @@ public:
     using Today = std::function<QDate()>;
 
     // userFolder: the logged-in user's folder, without a trailing separator.
-    // random draws the characters of the language test. pictures: the main
-    // window's title and rim pictures, which the dialog wears too.
+    // random draws the characters of the language test. look: the main
+    // window's title and rim pictures, colours and skin, which the dialog
+    // wears too.
     SaveLogDialog(const QString &userFolder, const FinishedExercise &exercise, Prompter &prompter,
-                  RandomSource &random, const WindowPictures &pictures, QWidget *parent = nullptr,
+                  RandomSource &random, const WindowLook &look, QWidget *parent = nullptr,
                   Today today = &QDate::currentDate);
 
     const SaveLogModel &model() const { return m_model; }

@@ -7,7 +7,9 @@
 #include "core/users/AccountCreation.h"
 #include "core/users/AccountLogin.h"
 #include "core/users/AccountsFolder.h"
-#include "gui/app/WindowPictures.h"
+#include "gui/app/DialogSkin.h"
+#include "gui/app/FramelessWindow.h"
+#include "gui/app/WindowLook.h"
 #include "gui/users/AccountWindowParts.h"
 #include "gui/users/PasswordBox.h"
 #include "gui/users/SingleInstance.h"
@@ -20,7 +22,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 
 namespace {
 
@@ -30,14 +31,16 @@ const QString cancelCaption = QStringLiteral(" 取   消   ");
 
 } // namespace
 
-LoginWindow::LoginWindow(const ProgramFolder &program, Prompter &prompter, QWidget *parent)
+LoginWindow::LoginWindow(const ProgramFolder &program, Prompter &prompter, ButtonSounds *sounds,
+                         QWidget *parent)
     : QWidget(parent)
     , m_program(program)
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("enter"));
-    // The main window is not there yet, so the built-in pictures dress it.
-    auto *rim = new WindowRim(QStringLiteral("Qintara4.8 用户登录"), WindowPictures::builtIn(), this);
+    // No user's skin is known before the login, so the built-in look dresses it.
+    const WindowLook look = WindowLook::builtIn(sounds);
+    auto *rim = new WindowRim(QStringLiteral("Qintara4.8 用户登录"), look, this);
     connect(rim->titleStrip(), &TitleStrip::closeClicked, this, &QWidget::close);
 
     buildLoginPanel();
@@ -50,6 +53,7 @@ LoginWindow::LoginWindow(const ProgramFolder &program, Prompter &prompter, QWidg
     layOutPanelsAndButtons(rim->body(), {m_Frame1, m_Frame2}, {m_KorvelButton1, m_KorvelButton2});
     m_Frame2->hide();
     setFixedSize(380, 290);
+    DialogSkin::take(this, look, false);
 }
 
 void LoginWindow::buildLoginPanel()
@@ -105,11 +109,7 @@ bool LoginWindow::start(SingleInstance &instance)
         m_Frame2->show();
         m_KorvelButton2->setText(cancelCaption);
     }
-    if (const QScreen *screen = this->screen()) {
-        QRect place = rect();
-        place.moveCenter(screen->availableGeometry().center());
-        move(place.topLeft());
-    }
+    FramelessWindow::centreOnScreen(this);
     show();
     activateWindow();
     (m_Frame2->isVisible() ? static_cast<QWidget *>(m_Text2) : m_Text1)->setFocus();

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class ButtonSounds;
 class KorvelButton;
 class PasswordBox;
 class Prompter;
@@ -26,7 +27,9 @@ class LoginWindow : public QWidget
     Q_OBJECT
 
 public:
-    LoginWindow(const ProgramFolder &program, Prompter &prompter, QWidget *parent = nullptr);
+    // sounds: the push buttons' sounds (none: silent).
+    LoginWindow(const ProgramFolder &program, Prompter &prompter, ButtonSounds *sounds = nullptr,
+                QWidget *parent = nullptr);
 
     // Refuses a second copy of the program ("程序已经运行，不能再次装载。") and
     // returns false; otherwise lists the accounts, opens on the login panel

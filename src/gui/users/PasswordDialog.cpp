@@ -4,6 +4,7 @@
 
 #include "core/platform/Prompter.h"
 #include "core/users/PasswordChange.h"
+#include "gui/app/DialogSkin.h"
 #include "gui/users/AccountWindowParts.h"
 #include "gui/users/PasswordBox.h"
 #include "gui/users/TitleStrip.h"
@@ -21,7 +22,7 @@ const QString noticeTitle = QStringLiteral("提示");
 } // namespace
 
 PasswordDialog::PasswordDialog(const QString &userName, const QString &userFolder,
-                               Prompter &prompter, const WindowPictures &pictures,
+                               Prompter &prompter, const WindowLook &look,
                                QWidget *parent)
     : QDialog(parent)
     , m_userFolder(userFolder)
@@ -29,7 +30,7 @@ PasswordDialog::PasswordDialog(const QString &userName, const QString &userFolde
 {
     setObjectName(QStringLiteral("FrmUserSetup"));
     setModal(true);
-    auto *rim = new WindowRim(QStringLiteral("修改密码"), pictures, this);
+    auto *rim = new WindowRim(QStringLiteral("修改密码"), look, this);
     connect(rim->titleStrip(), &TitleStrip::closeClicked, this, &QDialog::reject);
 
     m_Frame1 = new QGroupBox(QStringLiteral("更改用户") + userName + QStringLiteral("密码"));
@@ -50,6 +51,7 @@ PasswordDialog::PasswordDialog(const QString &userName, const QString &userFolde
     connect(m_KorvelButton2, &KorvelButton::clicked, this, &QDialog::reject);
     layOutPanelsAndButtons(rim->body(), {m_Frame1}, {m_KorvelButton1, m_KorvelButton2});
     setFixedSize(360, 250);
+    DialogSkin::take(this, look, true);
     m_Text1->setFocus();
 }
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-struct WindowPictures;
+struct WindowLook;
 
 class KorvelButton;
 class PasswordBox;
@@ -19,9 +19,9 @@ class PasswordDialog : public QDialog
     Q_OBJECT
 
 public:
-    // pictures: the main window's title and rim pictures, which it wears too.
+    // look: the main window's, which it wears too.
     PasswordDialog(const QString &userName, const QString &userFolder, Prompter &prompter,
-                   const WindowPictures &pictures, QWidget *parent = nullptr);
+                   const WindowLook &look, QWidget *parent = nullptr);
 
 private:
     void KorvelButton1_Click();

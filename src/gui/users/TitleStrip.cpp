@@ -2,13 +2,12 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/users/TitleStrip.h"
 
-#include "gui/app/AppPictures.h"
 #include "gui/app/CaptionButton.h"
+#include "gui/app/WindowLook.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 namespace {
 
@@ -18,9 +17,9 @@ constexpr int fallbackHeight = 28;
 
 } // namespace
 
-TitleStrip::TitleStrip(const QString &title, const QPixmap &picture, QWidget *parent)
+TitleStrip::TitleStrip(const QString &title, const WindowLook &look, QWidget *parent)
     : QWidget(parent)
-    , m_picture(picture)
+    , m_picture(look.pictures.caption)
     , m_Label1(new QLabel(title, this))
     , m_Picture1(new CaptionButton(this))
 {
@@ -33,7 +32,7 @@ TitleStrip::TitleStrip(const QString &title, const QPixmap &picture, QWidget *pa
     font.setPointSize(10);
     m_Label1->setFont(font);
     QPalette palette = m_Label1->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::WindowText, look.colors.caption);
     m_Label1->setPalette(palette);
     // Presses on the title fall through to the picture, which drags.
     m_Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -41,12 +40,16 @@ TitleStrip::TitleStrip(const QString &title, const QPixmap &picture, QWidget *pa
     m_Picture1->setObjectName(QStringLiteral("Picture1"));
     m_Picture1->setToolTip(QStringLiteral("关闭"));
     m_Picture1->setAccessibleName(QStringLiteral("关闭"));
-    m_Picture1->setPictures(AppPictures::load(QStringLiteral("close")),
-                            AppPictures::load(QStringLiteral("close_hover")));
+    m_Picture1->setPictures(look.pictures.closeUp, look.pictures.closeDown);
     connect(m_Picture1, &CaptionButton::clicked, this, &TitleStrip::closeClicked);
 
     setFixedHeight(m_picture.isNull() ? fallbackHeight
                                       : m_picture.deviceIndependentSize().toSize().height());
+}
+
+QColor TitleStrip::titleColor() const
+{
+    return m_Label1->palette().color(QPalette::WindowText);
 }
 
 QSize TitleStrip::sizeHint() const
@@ -79,21 +82,15 @@ void TitleStrip::resizeEvent(QResizeEvent *)
 
 void TitleStrip::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    QWindow *handle = window()->windowHandle();
-    if (handle && handle->startSystemMove())
-        return;
-    m_dragOffset = event->globalPosition().toPoint() - window()->pos();
+    m_drag.press(this, event);
 }
 
 void TitleStrip::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragOffset)
-        window()->move(event->globalPosition().toPoint() - *m_dragOffset);
+    m_drag.move(this, event);
 }
 
 void TitleStrip::mouseReleaseEvent(QMouseEvent *)
 {
-    m_dragOffset.reset();
+    m_drag.release();
 }

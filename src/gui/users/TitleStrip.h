@@ -2,26 +2,29 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include <QPixmap>
-#include <QPoint>
-#include <QWidget>
+#include "gui/app/WindowDrag.h"
 
-#include <optional>
+#include <QPixmap>
+#include <QWidget>
 
 class CaptionButton;
 class QLabel;
+struct WindowLook;
 
-// The title picture `Image1` of a frameless window of the accounts, with the
-// title text and the close picture `Picture1`. Pressing the mouse on the
-// picture drags the window; the close picture reports closeClicked.
+// The title picture `Image1` of a frameless dialog, with the title text in
+// the look's caption colour and the close picture `Picture1`. Pressing the
+// mouse on the picture drags the window; the close picture reports
+// closeClicked.
 class TitleStrip : public QWidget
 {
     Q_OBJECT
 
 public:
-    TitleStrip(const QString &title, const QPixmap &picture, QWidget *parent = nullptr);
+    TitleStrip(const QString &title, const WindowLook &look, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
+    QPixmap picture() const { return m_picture; }
+    QColor titleColor() const;
 
 signals:
     void closeClicked();
@@ -37,7 +40,5 @@ private:
     QPixmap m_picture;
     QLabel *m_Label1;          // title text
     CaptionButton *m_Picture1; // close picture
-    // Where the pointer holds the window while it is dragged by hand, on
-    // window systems that cannot move the window themselves.
-    std::optional<QPoint> m_dragOffset;
+    WindowDrag m_drag;
 };

@@ -4,6 +4,7 @@
 
 #include "core/platform/Prompter.h"
 #include "core/users/AccountsFolder.h"
+#include "gui/app/DialogSkin.h"
 #include "gui/users/AccountWindowParts.h"
 #include "gui/users/PasswordDialog.h"
 #include "gui/users/TitleStrip.h"
@@ -30,17 +31,17 @@ bool sameFolder(const QString &a, const QString &b)
 } // namespace
 
 UserManagerDialog::UserManagerDialog(const ProgramFolder &program, const QString &loggedInFolder,
-                                     Prompter &prompter, const WindowPictures &pictures,
+                                     Prompter &prompter, const WindowLook &look,
                                      QWidget *parent)
     : QDialog(parent)
     , m_program(program)
     , m_loggedInFolder(loggedInFolder)
     , m_prompter(prompter)
-    , m_pictures(pictures)
+    , m_look(look)
 {
     setObjectName(QStringLiteral("user"));
     setModal(true);
-    auto *rim = new WindowRim(QStringLiteral("用户管理"), m_pictures, this);
+    auto *rim = new WindowRim(QStringLiteral("用户管理"), m_look, this);
     connect(rim->titleStrip(), &TitleStrip::closeClicked, this, &QDialog::reject);
 
     m_List1 = new QListWidget;
@@ -67,6 +68,7 @@ UserManagerDialog::UserManagerDialog(const ProgramFolder &program, const QString
     layout->addWidget(m_List1, 1);
     layout->addLayout(buttons);
     setFixedSize(380, 260);
+    DialogSkin::take(this, m_look, false);
 
     fillList();
 }
@@ -122,6 +124,6 @@ void UserManagerDialog::KorvelButton2_Click()
     const std::optional<QString> folder = AccountsFolder(m_program).userFolder(name);
     if (name.isEmpty() || !folder)
         return;
-    PasswordDialog dialog(name, *folder, m_prompter, m_pictures, this);
+    PasswordDialog dialog(name, *folder, m_prompter, m_look, this);
     dialog.exec();
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/platform/ProgramFolder.h"
-#include "gui/app/WindowPictures.h"
+#include "gui/app/WindowLook.h"
 
 #include <QDialog>
 
@@ -18,10 +18,10 @@ class UserManagerDialog : public QDialog
     Q_OBJECT
 
 public:
-    // pictures: the main window's title and rim pictures, which the user
-    // manager and its password dialog wear too.
+    // look: the main window's title and rim pictures, colours and skin,
+    // which the user manager and its password dialog wear too.
     UserManagerDialog(const ProgramFolder &program, const QString &loggedInFolder,
-                      Prompter &prompter, const WindowPictures &pictures, QWidget *parent = nullptr);
+                      Prompter &prompter, const WindowLook &look, QWidget *parent = nullptr);
 
     // The user name of the item selected in the list; empty when none is.
     QString selectedUser() const;
@@ -35,7 +35,7 @@ private:
     ProgramFolder m_program;
     QString m_loggedInFolder;
     Prompter &m_prompter;
-    WindowPictures m_pictures;
+    WindowLook m_look; // the main window's, handed on to the password dialog
     QListWidget *m_List1;          // account names
     KorvelButton *m_KorvelButton1; // delete the selected account
     KorvelButton *m_KorvelButton2; // change its password

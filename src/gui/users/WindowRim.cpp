@@ -2,22 +2,16 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/users/WindowRim.h"
 
+#include "gui/app/FramelessWindow.h"
 #include "gui/users/TitleStrip.h"
 
 #include <QPainter>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int rimWidth = 4;
-const QColor windowColor(249, 247, 242); // the built-in window colour
-
-} // namespace
-
-WindowRim::WindowRim(const QString &title, const WindowPictures &pictures, QWidget *window)
+WindowRim::WindowRim(const QString &title, const WindowLook &look, QWidget *window)
     : QWidget(window)
-    , m_pictures(pictures)
-    , m_titleStrip(new TitleStrip(title, pictures.caption, this))
+    , m_look(look)
+    , m_titleStrip(new TitleStrip(title, look, this))
     , m_body(new QWidget(this))
 {
     window->setWindowFlag(Qt::FramelessWindowHint);
@@ -28,7 +22,8 @@ WindowRim::WindowRim(const QString &title, const WindowPictures &pictures, QWidg
     layout->setSpacing(0);
     layout->addWidget(m_titleStrip);
     layout->addWidget(m_body, 1);
-    m_body->setContentsMargins(rimWidth, 0, rimWidth, rimWidth);
+    const int rim = FramelessWindow::rimWidth;
+    m_body->setContentsMargins(rim, 0, rim, rim);
 
     auto *outer = new QVBoxLayout(window);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -38,13 +33,5 @@ WindowRim::WindowRim(const QString &title, const WindowPictures &pictures, QWidg
 void WindowRim::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), windowColor);
-    const int top = m_titleStrip->height();
-    const int bottom = height() - rimWidth;
-    const int right = width() - rimWidth;
-    painter.drawPixmap(QRect(0, top, rimWidth, bottom - top), m_pictures.rimLeft);
-    painter.drawPixmap(QRect(0, bottom, rimWidth, rimWidth), m_pictures.rimLeftBottom);
-    painter.drawPixmap(QRect(rimWidth, bottom, right - rimWidth, rimWidth), m_pictures.rimBottom);
-    painter.drawPixmap(QRect(right, bottom, rimWidth, rimWidth), m_pictures.rimRightBottom);
-    painter.drawPixmap(QRect(right, top, rimWidth, bottom - top), m_pictures.rimRight);
+    FramelessWindow::paintFace(painter, rect(), m_titleStrip->height(), m_look);
 }

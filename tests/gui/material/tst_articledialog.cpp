@@ -124,7 +124,7 @@ void tst_ArticleDialog::open(Language language, const QString &program)
     m_dialog = std::make_unique<ArticleDialog>(ProgramFolder(programFolder),
                                                m_folder->file(QStringLiteral("user")), language,
                                                m_prompter, m_random, m_urlOpener,
-                                               WindowPictures::builtIn());
+                                               WindowLook::builtIn());
     m_started = std::make_unique<QSignalSpy>(m_dialog.get(), &ArticleDialog::started);
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));

@@ -4,7 +4,7 @@
 
 #include "core/results/FinishedExercise.h"
 #include "core/results/ResultFile.h"
-#include "gui/app/WindowPictures.h"
+#include "gui/app/WindowLook.h"
 #include "widgets/KorvelButton.h"
 
 #include "ScriptedPrompter.h"
@@ -87,7 +87,7 @@ void tst_SaveLogDialog::init()
 void tst_SaveLogDialog::open(const FinishedExercise &exercise, SaveLogDialog::Today today)
 {
     m_dialog = std::make_unique<SaveLogDialog>(m_folder->file("user/anna"), exercise, *m_prompter,
-                                               m_random, WindowPictures::builtIn(), nullptr,
+                                               m_random, WindowLook::builtIn(), nullptr,
                                                std::move(today));
     m_dialog->show();
 }

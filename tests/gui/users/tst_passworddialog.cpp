@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/users/PasswordDialog.h"
 
-#include "gui/app/WindowPictures.h"
+#include "gui/app/WindowLook.h"
 #include "gui/users/LoginWindow.h"
 #include "gui/users/SingleInstance.h"
 #include "widgets/KorvelButton.h"
@@ -50,7 +50,7 @@ void tst_PasswordDialog::init()
 void tst_PasswordDialog::open(const QString &user)
 {
     m_dialog = std::make_unique<PasswordDialog>(user, m_folder->file("user/" + user), *m_prompter,
-                                                WindowPictures::builtIn());
+                                                WindowLook::builtIn());
     m_dialog->show();
 }
 

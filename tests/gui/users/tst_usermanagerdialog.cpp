@@ -58,7 +58,7 @@ void tst_UserManagerDialog::open()
     // Logged in as anna.
     m_dialog = std::make_unique<UserManagerDialog>(ProgramFolder(m_folder->path()),
                                                    m_folder->file("user/anna"), *m_prompter,
-                                                   WindowPictures::builtIn());
+                                                   WindowLook::builtIn());
     m_dialog->show();
 }
 

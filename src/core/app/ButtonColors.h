@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include <QColor>
+
+// The colours the program's push button derives from the ones it is given.
+namespace ButtonColors {
+
+// The XP faces derived from the system highlight colour: hovered
+// RGB(red + 171, green + 154, blue + 108), pressed RGB(red + 156,
+// green + 139, blue + 108), each component limited to 255.
+QColor xpDefaultHover(const QColor &highlight);
+QColor xpDefaultPressed(const QColor &highlight);
+
+// One line of the XP window style's gradient, counted from the bottom edge
+// (line 0 is the face colour itself): every line upwards is darker by 25
+// divided by the height (15 while pressed), each component cut to a whole
+// number and kept at 0 or more.
+QColor gradientLine(const QColor &face, int lineFromBottom, int height, bool pressed);
+
+} // namespace ButtonColors
