@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#include "gui/games/GamePictures.h"
+
+#include <QGuiApplication>
+
+// The resource lives in this static library; registering it here pulls it into
+// every program that plays a game.
+static void registerPictures()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(game_pictures);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace GamePictures {
+
+QPixmap load(const QString &name)
+{
+    registerPictures();
+    const bool hiDpi = qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+    return QPixmap(QStringLiteral(":/games/%1%2.png").arg(name, hiDpi ? QStringLiteral("@2x") : QString()));
+}
+
+} // namespace GamePictures
