@@ -5,22 +5,31 @@
 #include "gui/app/AppLook.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/ProgramButtonSounds.h"
 #include "gui/app/SplashWindow.h"
 #include "gui/app/WindowAccessibility.h"
 #include "gui/platform/DesktopUrlOpener.h"
 #include "gui/platform/DialogFileChooser.h"
 #include "gui/platform/MessageBoxPrompter.h"
+#include "gui/platform/QtTranslations.h"
+#include "gui/platform/TerminationSignals.h"
 #include "gui/sound/SoundSystem.h"
 #include "gui/users/LoginWindow.h"
 #include "gui/users/SingleInstance.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QSessionManager>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installQtTranslations(app);
     applyAppLook(app);
     registerWindowAccessibility();
+    // First of all, so that a kill during start-up waits for the event loop
+    // instead of ending the program half-way.
+    TerminationSignals termination;
 
     const ProgramFolder programFolder;
     MessageBoxPrompter prompter;
@@ -33,14 +42,17 @@ int main(int argc, char *argv[])
     // The login window comes first; a login hands over to the splash, which
     // loads the main window. Closing the login window ends the program.
     SingleInstance instance(programFolder.root());
-    LoginWindow login(programFolder, prompter);
+    ProgramButtonSounds buttonSounds(programFolder, sounds.output());
+    LoginWindow login(programFolder, prompter, &buttonSounds);
     prompter.setParent(&login);
+    QPointer<MainWindow> mainWindow;
     QObject::connect(&login, &LoginWindow::loggedIn, [&](const UserSession &loggedIn) {
         session = loggedIn;
         auto *splash = new SplashWindow([&] {
             auto *window = new MainWindow(session, programFolder,
                                           {prompter, urlOpener, help, sounds.output(), sounds.speechEngine(),
                                            sounds.effects(), fileChooser});
+            mainWindow = window;
             prompter.setParent(window);
             fileChooser.setParent(window);
             window->load();
@@ -48,7 +60,29 @@ int main(int argc, char *argv[])
         });
         splash->start();
     });
+
+    // A logout, a shutdown or kill: the run ends as after "Yes" to the quit
+    // question, without the question; before a login there is nothing to
+    // keep. Every event loop ends, a modal dialog's included.
+    QObject::connect(&termination, &TerminationSignals::requested, [&] {
+        if (mainWindow)
+            mainWindow->quitWithoutAsking();
+        QCoreApplication::exit(0);
+    });
+    // The session manager's "save your data" before a logout it may still
+    // cancel. A run starts at the login window, so there is no session to
+    // restore later.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&] {
+        if (mainWindow)
+            mainWindow->saveSettingsNow();
+    });
+    QObject::connect(&app, &QGuiApplication::saveStateRequest,
+                     [](QSessionManager &manager) { manager.setRestartHint(QSessionManager::RestartNever); });
+
     if (!login.start(instance))
         return 0;
-    return app.exec();
+    const int exitCode = app.exec();
+    // After a termination signal the main window is still there, hidden.
+    delete mainWindow;
+    return exitCode;
 }

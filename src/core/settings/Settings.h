@@ -42,6 +42,7 @@ struct Settings
     QString Voice;           // "女声" or "男声"
     qint16 ReciteKey = 0;    // hot key that speaks the current word (virtual-key code)
     qint16 CueKey = 0;       // hot key that shows the code hint (virtual-key code)
+    QString BuiltInInput;    // key "内置输入法": the built-in input method, "自动", "开" or "关"
     // [exercise]
     qint16 Letter = 0;       // letter drill chosen last: 0 lower, 1 upper, 2 mixed
     QString Eword;           // English word list chosen last, file name with ".txt"

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/settings/SettingsCheck.h"
 
+#include "core/settings/BuiltInInputMode.h"
 #include "core/settings/SettingsFile.h"
 
 #include <QFileInfo>
@@ -75,6 +76,8 @@ SettingsCheck CheckSettings(Settings &settings, const ProgramFolder &folder, Pro
         settings.Voice = QStringLiteral("女声");
     keepFunctionKey(settings.ReciteKey, 114);
     keepFunctionKey(settings.CueKey, 113);
+    if (!builtInInputModeNamed(settings.BuiltInInput))
+        settings.BuiltInInput = builtInInputModeName(BuiltInInputMode::Auto);
     if (settings.Letter < 0 || settings.Letter > 2)
         settings.Letter = 0;
     // A place is 1-based; a negative one from a hand-edited file would point

@@ -10,7 +10,8 @@
 enum class SettingsCheck { Continue, EndProgram };
 
 // Repairs the values of a record just loaded at login: switches outside 0/1,
-// hot keys outside F2 to F12, empty colours, speech rate and voice, the letter
+// hot keys outside F2 to F12, a built-in input mode that is none of "自动",
+// "开", "关" (it becomes "自动"), empty colours, speech rate and voice, the letter
 // set, article places below 1, a skin or input-method folder that does not
 // exist. The input method falls back to "五笔", then to "拼音"; when neither
 // folder exists under "\chinese\", the user is told

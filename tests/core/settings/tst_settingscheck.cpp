@@ -76,6 +76,10 @@ void tst_SettingsCheck::loginRepairs_data()
     QTest::newRow("ReciteKey F1") << "other" << "ReciteKey" << "112" << "114";
     QTest::newRow("CueKey F12 kept") << "other" << "CueKey" << "123" << "123";
     QTest::newRow("CueKey 124") << "other" << "CueKey" << "124" << "113";
+    QTest::newRow("built-in input on kept") << "other" << "内置输入法" << "开" << "开";
+    QTest::newRow("built-in input off kept") << "other" << "内置输入法" << "关" << "关";
+    QTest::newRow("built-in input unknown") << "other" << "内置输入法" << "on" << "自动";
+    QTest::newRow("built-in input missing") << "other" << "内置输入法" << "" << "自动";
     QTest::newRow("Letter 3") << "exercise" << "Letter" << "3" << "0";
     QTest::newRow("Letter -1") << "exercise" << "Letter" << "-1" << "0";
     QTest::newRow("Letter 2 kept") << "exercise" << "Letter" << "2" << "2";
@@ -96,15 +100,15 @@ void tst_SettingsCheck::loginRepairs()
     const QString file = m_folder->file("Deplog.ini");
     Settings created;
     DefaultSettings(created, program);
-    QVERIFY(SaveSettings(created, file));
+    QVERIFY(SaveSettings(created, file, program));
     QVERIFY(IniWrite(section, key, stored, file));
 
-    std::optional<Settings> settings = LoadSettings(file);
+    std::optional<Settings> settings = LoadSettings(file, program);
     QVERIFY(settings);
     ScriptedPrompter prompter;
     QCOMPARE(CheckSettings(*settings, program, prompter), SettingsCheck::Continue);
     QVERIFY(prompter.asked().isEmpty());
-    QVERIFY(SaveSettings(*settings, file));
+    QVERIFY(SaveSettings(*settings, file, program));
 
     QCOMPARE(IniRead(section, key, file), QString(afterLogin).replace("@PROGRAM@", program.root()));
 }
@@ -114,7 +118,7 @@ void tst_SettingsCheck::passwordOnlyFileLogsIn()
 {
     const ProgramFolder program(m_folder->path());
     m_folder->write("Deplog.ini", "[user]\r\npassword=959\r\n");
-    std::optional<Settings> settings = LoadSettings(m_folder->file("Deplog.ini"));
+    std::optional<Settings> settings = LoadSettings(m_folder->file("Deplog.ini"), program);
     QVERIFY(settings);
     QCOMPARE(*settings, Settings());
 

@@ -167,7 +167,8 @@ void tst_MainDrills::everyDrillEntry()
     // Quitting keeps the chosen material for the next login.
     m_prompter.answerNext(Prompter::Answer::Yes);
     m_window->close();
-    const std::optional<Settings> saved = LoadSettings(m_userFolder->file(QStringLiteral("Deplog.ini")));
+    const std::optional<Settings> saved =
+        LoadSettings(m_userFolder->file(QStringLiteral("Deplog.ini")), shippedData());
     QVERIFY(saved);
     QCOMPARE(saved->Eword, m_session.settings.Eword);
     QCOMPARE(saved->Cword, m_session.settings.Cword);

@@ -12,6 +12,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
 #include "gui/app/WindowAccessibility.h"
+#include "gui/games/GamePanel.h"
 #include "core/practice/DrillModel.h"
 #include "gui/practice/DrillPanel.h"
 #include "gui/results/ResultPanel.h"
@@ -135,7 +136,7 @@ void tst_MainWindow::makeWindow(qint16 window)
     m_session.settings.Window = window;
     m_session.settings.Earticle = QStringLiteral("english/a.lmf");
     m_session.settings.Carticle = QStringLiteral("chinese/b.lmf");
-    QVERIFY(SaveSettings(m_session.settings, settingsFile()));
+    QVERIFY(SaveSettings(m_session.settings, settingsFile(), folder));
 
     m_effects = std::make_unique<SoundEffects>(folder, m_sound);
     m_window = new MainWindow(m_session, folder,
@@ -493,7 +494,7 @@ void tst_MainWindow::quitYesSavesTheSettings()
     QCOMPARE(m_prompter.asked().first().icon, Prompter::Icon::Question);
     QCOMPARE(m_prompter.asked().first().buttons, Prompter::Buttons::YesNo);
     QTRY_VERIFY(m_window.isNull()); // released
-    const std::optional<Settings> saved = LoadSettings(settingsFile());
+    const std::optional<Settings> saved = LoadSettings(settingsFile(), ProgramFolder(m_folder->path()));
     QVERIFY(saved);
     QCOMPARE(*saved, m_session.settings);
 }
@@ -525,7 +526,7 @@ void tst_MainWindow::quitStoresTheArticlePlace()
     m_prompter.answerNext(Prompter::Answer::Yes);
     m_window->close();
     QTRY_VERIFY(m_window.isNull());
-    const std::optional<Settings> saved = LoadSettings(settingsFile());
+    const std::optional<Settings> saved = LoadSettings(settingsFile(), ProgramFolder(m_folder->path()));
     QVERIFY(saved);
     QCOMPARE(saved->Earticle, QStringLiteral("english/c.lmf"));
     QCOMPARE(saved->Eplace, 121);
