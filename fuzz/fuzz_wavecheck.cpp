@@ -24,12 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(again.problem == WaveCheck::Problem::None && again.wave == check.wave,
             "the plain form passes the check unchanged");
 
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8 *samples = nullptr;
     Uint32 length = 0;
     SDL_RWops *stream = SDL_RWFromConstMem(check.wave.constData(), int(check.wave.size()));
     require(stream != nullptr, "SDL reads from memory");
-    if (!SDL_LoadWAV_RW(stream, 1, &spec, &samples, &length)) {
+    if (!SDL_LoadWAV_RW(stream, 1, &format, &samples, &length)) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         require(false, "SDL takes every sound the check passes");
     }
