@@ -4,6 +4,7 @@
 
 class FileChooser;
 class HelpWindow;
+class MusicOutput;
 class Prompter;
 class SoundEffects;
 class SoundOutput;
@@ -12,7 +13,8 @@ class UrlOpener;
 
 // What the main window uses of the world outside it: message boxes, the web
 // browser and mail program, the help viewer, the sound device with the key
-// and game sounds, and the speech engine. Tests hand in their own.
+// and game sounds, the speech engine and the background music player. Tests
+// hand in their own.
 struct ShellServices
 {
     Prompter &prompter;
@@ -22,4 +24,5 @@ struct ShellServices
     SpeechEngine &speechEngine;
     SoundEffects &soundEffects;
     FileChooser &fileChooser;
+    MusicOutput *music = nullptr; // none: the window stays without music
 };

@@ -3,6 +3,7 @@
 #include "gui/platform/DialogFileChooser.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 std::optional<QString> DialogFileChooser::openFile(const QString &title, const QStringList &nameFilters)
 {
@@ -12,6 +13,46 @@ std::optional<QString> DialogFileChooser::openFile(const QString &title, const Q
     dialog.setNameFilters(nameFilters);
     if (!nameFilters.isEmpty())
         dialog.selectNameFilter(nameFilters.first());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.first();
+}
+
+std::optional<QStringList> DialogFileChooser::openFiles(const QString &title, const QStringList &nameFilters,
+                                                        int preselected)
+{
+    QFileDialog dialog(m_parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(nameFilters);
+    if (preselected >= 0 && preselected < nameFilters.size())
+        dialog.selectNameFilter(nameFilters.at(preselected));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QString> DialogFileChooser::saveFile(const QString &title, const QStringList &nameFilters)
+{
+    QFileDialog dialog(m_parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters);
+    if (!nameFilters.isEmpty()) {
+        dialog.selectNameFilter(nameFilters.first());
+        // A name typed without an extension takes the filter's, so the file
+        // shows up under the same filter when it is opened again.
+        static const QRegularExpression suffix(QStringLiteral("\\*\\.(\\w+)"));
+        const QRegularExpressionMatch match = suffix.match(nameFilters.first());
+        if (match.hasMatch())
+            dialog.setDefaultSuffix(match.captured(1));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();

@@ -14,6 +14,9 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
 
     std::optional<QString> openFile(const QString &title, const QStringList &nameFilters) override;
+    std::optional<QStringList> openFiles(const QString &title, const QStringList &nameFilters,
+                                         int preselected) override;
+    std::optional<QString> saveFile(const QString &title, const QStringList &nameFilters) override;
 
 private:
     QWidget *m_parent;

@@ -7,6 +7,7 @@
 #include "core/users/UserSession.h"
 #include "gui/app/MainWindow.h"
 #include "gui/settings/SettingsDialog.h"
+#include "gui/sound/PlaylistWindowController.h"
 
 #include <QtDebug>
 
@@ -22,6 +23,13 @@ bool SettingsDialogController::exec()
     Settings &settings = m_window.session().settings;
     SettingsDialog dialog(settings, m_window.programFolder(), m_window.look(), *m_window.speech(), m_colours,
                           &m_window);
+    dialog.setPlaylistOpener([this, &dialog] {
+        UserSession &session = m_window.session();
+        PlaylistWindowController playlist(session.userFolder, session.settings, m_window.programFolder(),
+                                          {m_window.prompter(), m_window.fileChooser(), m_music.play},
+                                          m_window.look(), &dialog);
+        return playlist.exec();
+    });
     if (dialog.exec() != QDialog::Accepted)
         return false;
     applySettingsChoices(dialog.chosen(), settings, m_window.shell().currentMode, *this);

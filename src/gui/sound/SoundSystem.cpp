@@ -2,8 +2,11 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/sound/SoundSystem.h"
 
+#include "core/platform/ProgramFolder.h"
+
 SoundSystem::SoundSystem(const ProgramFolder &folder)
     : m_speechEngine(m_output)
     , m_effects(folder, m_output)
+    , m_music(m_output, folder.path(QStringLiteral("\\soundfonts\\sf_GMbank.sf2")))
 {
 }

@@ -4,15 +4,16 @@
 
 #include "core/sound/SoundEffects.h"
 #include "gui/sound/EspeakSpeechEngine.h"
+#include "gui/sound/MusicPlayer.h"
 #include "gui/sound/SdlAudioOutput.h"
 
 class ProgramFolder;
 
 // The program's sound side, made once by the application and handed to
-// whoever plays sounds: the sound device (shared with the background music),
-// the speech engine that plays through it, and the key and game sounds of the
-// program folder. Members go in reverse order, so the engine stops before
-// the device closes.
+// whoever plays sounds: the sound device, the speech engine that plays
+// through it, the key and game sounds of the program folder, and the
+// background music on the device's music stream. Members go in reverse
+// order, so the engine and the music stop before the device closes.
 class SoundSystem
 {
 public:
@@ -21,9 +22,11 @@ public:
     SdlAudioOutput &output() { return m_output; }
     SpeechEngine &speechEngine() { return m_speechEngine; }
     SoundEffects &effects() { return m_effects; }
+    MusicPlayer &music() { return m_music; }
 
 private:
     SdlAudioOutput m_output;
     EspeakSpeechEngine m_speechEngine;
     SoundEffects m_effects;
+    MusicPlayer m_music;
 };

@@ -19,6 +19,8 @@ class tst_DialogFileChooser : public QObject
 private slots:
     void opensTheDialogAsked_data();
     void opensTheDialogAsked();
+    void opensSeveralFiles();
+    void savesWithTheFilterExtension();
 
 private:
     // Runs answer on the file dialog once it is up.
@@ -83,6 +85,50 @@ void tst_DialogFileChooser::opensTheDialogAsked()
     QCOMPARE(chosen.has_value(), choose);
     if (chosen)
         QCOMPARE(QFileInfo(*chosen), QFileInfo(folder.file(QStringLiteral("练习.lmf"))));
+}
+
+void tst_DialogFileChooser::opensSeveralFiles()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("a.mid"), "MThd");
+    folder.write(QStringLiteral("b.mp3"), "ID3");
+    const QStringList filters = {QStringLiteral("(*.mid)"), QStringLiteral("(*.mp3)"), QStringLiteral("(*.wav)")};
+
+    QString preselected;
+    QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    whenOpen([&](QFileDialog *dialog) {
+        preselected = dialog->selectedNameFilter();
+        mode = dialog->fileMode();
+        dialog->setDirectory(folder.path());
+        dialog->selectNameFilter(QStringLiteral("(*.mid)"));
+        dialog->selectFile(QStringLiteral("\"a.mid\" \"b.mp3\""));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    DialogFileChooser chooser;
+    const std::optional<QStringList> chosen = chooser.openFiles(QStringLiteral("选择文件"), filters, 1);
+
+    QCOMPARE(preselected, filters.at(1));
+    QCOMPARE(mode, QFileDialog::ExistingFiles);
+    QVERIFY(chosen);
+    QCOMPARE(chosen->size(), 2);
+}
+
+void tst_DialogFileChooser::savesWithTheFilterExtension()
+{
+    TestFolder folder;
+    QFileDialog::AcceptMode accept = QFileDialog::AcceptOpen;
+    whenOpen([&](QFileDialog *dialog) {
+        accept = dialog->acceptMode();
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(folder.file(QStringLiteral("我的列表")));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    DialogFileChooser chooser;
+    const std::optional<QString> chosen = chooser.saveFile(QStringLiteral("保存列表"), {QStringLiteral("(*.m3u)")});
+
+    QCOMPARE(accept, QFileDialog::AcceptSave);
+    QVERIFY(chosen);
+    QCOMPARE(QFileInfo(*chosen).fileName(), QStringLiteral("我的列表.m3u"));
 }
 
 QTEST_MAIN(tst_DialogFileChooser)
