@@ -34,6 +34,26 @@ void ImeCandidateList::showItems(const QList<Item> &items, const QWidget *anchor
         addItem(label);
         width += fontMetrics().horizontalAdvance(label) + itemMargin;
     }
+    placeUnder(anchor, width);
+}
+
+void ImeCandidateList::showNote(const QString &text, const QWidget *anchor, bool warning)
+{
+    clear();
+    if (text.isEmpty() || !anchor) {
+        hide();
+        return;
+    }
+    auto *note = new QListWidgetItem(text, this);
+    note->setFlags(Qt::ItemIsEnabled);
+    if (warning)
+        note->setForeground(QColor(0xc0, 0x10, 0x10));
+    placeUnder(anchor, fontMetrics().horizontalAdvance(text) + 2 * frameWidth() + 3 * spacing()
+                           + fontMetrics().averageCharWidth());
+}
+
+void ImeCandidateList::placeUnder(const QWidget *anchor, int width)
+{
     const int height = fontMetrics().height() + 2 * frameWidth() + 4 * spacing();
     QWidget *window = parentWidget();
     const QPoint below = anchor->mapTo(window, QPoint(0, anchor->height()));

@@ -23,4 +23,11 @@ public:
     // Shows the page of candidates under anchor (a widget of the same
     // window), or hides the list when items is empty.
     void showItems(const QList<Item> &items, const QWidget *anchor);
+    // Shows one line of words in the list's place until the next page:
+    // what the last commit could have been typed with, or why the letters
+    // typed lead nowhere (a warning, in red).
+    void showNote(const QString &text, const QWidget *anchor, bool warning);
+
+private:
+    void placeUnder(const QWidget *anchor, int width);
 };

@@ -11,6 +11,9 @@ QString ratioText(qint64 part, qint64 whole)
 
 } // namespace
 
+const QString ImeMetrics::Caption = QStringLiteral("击键/码长：");
+const QString ImeMetrics::Explained = QStringLiteral("击键：每秒击键次数；码长：每个字平均击键次数");
+
 QString ImeMetrics::keysPerSecondText(qint64 elapsedSeconds) const
 {
     return ratioText(m_keys, elapsedSeconds);
@@ -19,4 +22,9 @@ QString ImeMetrics::keysPerSecondText(qint64 elapsedSeconds) const
 QString ImeMetrics::keysPerCharacterText() const
 {
     return ratioText(m_keys, m_characters);
+}
+
+QString ImeMetrics::figuresText(qint64 elapsedSeconds) const
+{
+    return keysPerSecondText(elapsedSeconds) + u'/' + keysPerCharacterText();
 }

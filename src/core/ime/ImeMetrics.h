@@ -24,6 +24,11 @@ public:
 
     QString keysPerSecondText(qint64 elapsedSeconds) const;
     QString keysPerCharacterText() const;
+    // Both as one text under Caption, "3.20/2.45".
+    QString figuresText(qint64 elapsedSeconds) const;
+
+    static const QString Caption;   // "击键/码长："
+    static const QString Explained; // what the two figures count, for tooltips and screen readers
 
 private:
     qint64 m_keys = 0;

@@ -166,6 +166,11 @@ int Exercise::elapsedSeconds() const
     return m_elapsedSeconds;
 }
 
+int Exercise::secondsPractised() const
+{
+    return m_countdown ? m_elapsedSeconds : m_hours * 3600 + m_minutes * 60 + m_seconds;
+}
+
 QString Exercise::elapsedTimeText() const
 {
     return m_elapsedTimeText;

@@ -66,6 +66,8 @@ public:
     QString clockText() const;
     // Seconds a timed exercise has run.
     int elapsedSeconds() const;
+    // Seconds the clock has run in this exercise, counting up or down.
+    int secondsPractised() const;
     // The practice time for the save dialog: Lab_time of the last tick when
     // counting up, the duration shown by Cleanup when counting down.
     QString elapsedTimeText() const;

@@ -20,6 +20,7 @@ struct FinishedExercise
     QString wrongCharacters; // the characters typed wrongly, in order
     QString articleTitle;    // the article's file name without its extension
     QString categoryFolder;  // "chinese\" or "english\"
+    QString keystrokes;      // the built-in input's "击键/码长", "3.20/2.45"; empty when it did not type
 
     bool operator==(const FinishedExercise &) const = default;
 

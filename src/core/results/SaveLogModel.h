@@ -53,6 +53,9 @@ public:
     // the same order: date, practice time and the five figures.
     static QStringList captions();
     QStringList values() const;
+    // The built-in input's keystroke figures, shown under the others but not
+    // part of the record; empty when it did not type.
+    QString keystrokes() const { return m_exercise.keystrokes; }
 
     // "创建错字练习文件" can be ticked only when there were wrong characters
     // and the exercise has an article title to name the file after.

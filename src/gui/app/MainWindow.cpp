@@ -12,6 +12,7 @@
 #include "core/platform/UrlOpener.h"
 #include "core/settings/SettingsFile.h"
 #include "core/skins/SkinFile.h"
+#include "core/sound/MusicOutput.h"
 #include "core/sound/Speech.h"
 #include "core/users/UserSession.h"
 #include "gui/app/AboutBox.h"
@@ -27,6 +28,10 @@
 #include "core/results/FinishedExercise.h"
 #include "gui/practice/ArticleEntries.h"
 #include "gui/practice/ArticleOptionBoxes.h"
+#include "gui/practice/BuiltInInput.h"
+#include "gui/practice/BuiltInInputController.h"
+#include "core/practice/DrillModel.h"
+#include "widgets/InputBox.h"
 #include "gui/results/ResultPanel.h"
 #include "gui/results/SaveLogDialog.h"
 #include "gui/settings/SettingsDialogController.h"
@@ -99,7 +104,14 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
                               m_Frame9->Frame5(), m_Frame9->Frame6(), this)),
       m_articles(new ArticleEntries({programFolder, session.userFolder, services.prompter, m_random,
                                      services.urlOpener, services.fileChooser, m_look},
-                                    session.settings, *m_Frame9, [this] { showTopPanel(m_Frame9); }, this))
+                                    session.settings, *m_Frame9, [this] { showTopPanel(m_Frame9); }, this)),
+      m_builtInInput(new BuiltInInputController(
+          session.settings, programFolder,
+          BuiltInInputSwitch::systemInputMethodNamed(qEnvironmentVariable("QT_IM_MODULE"),
+                                                     qEnvironmentVariable("XMODIFIERS")),
+          {[this](const InputBox *box) { return expectsChinese(box); },
+           [this] { return m_Frame9->exercise().secondsPractised(); }},
+          this))
 {
     setObjectName(QStringLiteral("mian"));
     setWindowTitle(QStringLiteral("Qintara4.8"));
@@ -154,6 +166,8 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     connect(&articleOptions, &ArticleOptions::codeTableWanted, this, &MainWindow::loadCodeTable);
     connect(&articleOptions, &ArticleOptions::meaningListWanted, this, &MainWindow::loadMeaningList);
 
+    attachBuiltInInput();
+
     for (QWidget *quiet : {static_cast<QWidget *>(m_Frame9->Frame2()), static_cast<QWidget *>(m_Frame9->Frame3()),
                            static_cast<QWidget *>(m_Frame9->Frame5()), static_cast<QWidget *>(m_Frame10), m_Frame11,
                            static_cast<QWidget *>(m_Picture11)})
@@ -206,6 +220,29 @@ void MainWindow::hookInputBoxes()
         m_hook->HookEditBox(box, articleBox ? EditBoxHook::RightButtonHandler(viewMenu)
                                             : EditBoxHook::RightButtonHandler());
     }
+}
+
+void MainWindow::attachBuiltInInput()
+{
+    for (const QString &name : TextFocus::boxNames())
+        m_builtInInput->attach(findChild<InputBox *>(name));
+    m_builtInInput->attach(findChild<InputBox *>(QStringLiteral("Play3Text1")));
+    connect(m_builtInInput, &BuiltInInputController::showInput, m_Frame9->Frame2(), &StatisticsBar::showInput);
+    connect(m_Frame9, &PracticePanel::cleanedUp, m_builtInInput, &BuiltInInputController::restart);
+    connect(&m_Frame9->exercise(), &Exercise::labelsChanged, m_builtInInput, &BuiltInInputController::refresh);
+}
+
+// The drill boxes follow the drill (characters, phrases, Chinese numbers),
+// the article boxes the article's language; the shooting game shoots
+// Chinese words only.
+bool MainWindow::expectsChinese(const InputBox *box) const
+{
+    const QString name = box->objectName();
+    if (name == u"Play3Text1")
+        return true;
+    if (name == u"Text1" || name == u"Text2")
+        return m_drills->model().entry().chinese;
+    return m_shell.currentMode == PracticeMode::ChineseArticle;
 }
 
 void MainWindow::unhookInputBoxes()
@@ -481,10 +518,23 @@ void MainWindow::paintEvent(QPaintEvent *)
     FramelessWindow::paintFace(painter, rect(), m_captionBar->height(), m_look);
 }
 
-// The background music player arrives with the music and its playlist.
-void MainWindow::playBackgroundMusic(const QString &) {}
-void MainWindow::resumeBackgroundMusic() {}
-void MainWindow::stopBackgroundMusic() {}
+void MainWindow::playBackgroundMusic(const QString &file)
+{
+    if (m_services.music)
+        m_services.music->play(file);
+}
+
+void MainWindow::resumeBackgroundMusic()
+{
+    if (m_services.music)
+        m_services.music->resume();
+}
+
+void MainWindow::stopBackgroundMusic()
+{
+    if (m_services.music)
+        m_services.music->stop();
+}
 
 // The stored skin, when its description exists and can be read; otherwise
 // the built-in look stays, without a word.
@@ -594,15 +644,18 @@ void MainWindow::showSettingsDialog()
 {
     SettingsDialogController controller(
         *this, {[this](const QString &file) { playBackgroundMusic(file); }, [this] { stopBackgroundMusic(); }});
-    controller.exec();
+    if (controller.exec())
+        m_builtInInput->settingsChanged();
 }
 
 // The save dialog `frmsavelog` of a finished article or countdown, shown
 // modally; afterwards the start picture takes the practice panel's place.
 void MainWindow::openSaveDialog()
 {
-    const FinishedExercise finished =
+    FinishedExercise finished =
         FinishedExercise::of(m_Frame9->exercise(), m_articles->title(), m_articles->categoryFolder());
+    if (m_builtInInput->input().metrics().keys() > 0)
+        finished.keystrokes = m_builtInInput->figuresText();
     SaveLogDialog dialog(m_session.userFolder, finished, m_services.prompter, m_random, m_look, this);
     dialog.exec();
     showTopPanel(m_Picture11);

@@ -25,8 +25,10 @@
 class CaptionBar;
 class DelayTimer;
 class ArticleEntries;
+class BuiltInInputController;
 class DrillPanel;
 class EditBoxHook;
+class InputBox;
 class MainMenuBar;
 class PracticePanel;
 class ResultPanel;
@@ -61,6 +63,7 @@ public:
     UserSession &session() { return m_session; }
     const ProgramFolder &programFolder() const { return m_programFolder; }
     Prompter &prompter() { return m_services.prompter; }
+    FileChooser &fileChooser() { return m_services.fileChooser; }
     // The look in use, which every dialog copies when it opens.
     const WindowLook &look() const { return m_look; }
 
@@ -138,6 +141,9 @@ protected:
 private:
     void hookInputBoxes();
     void unhookInputBoxes();
+    // The built-in input method on every typing box, Chinese ones taking it.
+    void attachBuiltInInput();
+    bool expectsChinese(const InputBox *box) const;
     void showViewButtons();
     void openHelpPage(const QString &pageLiteral);
     void openWebPage(const QString &address);
@@ -197,5 +203,6 @@ private:
     std::unique_ptr<DrillVoice> m_drillVoice; // the drills' speech and speaking face
     DrillPanel *m_drills;        // the drills of the drill area
     ArticleEntries *m_articles;  // the article entries of the English and Chinese menus
+    BuiltInInputController *m_builtInInput; // the program's own input method on the Chinese boxes
     bool m_ended = false;        // the run has ended; closing asks and saves nothing more
 };

@@ -86,7 +86,7 @@ bool BuiltInInput::eventFilter(QObject *watched, QEvent *event)
         emit toggleRequested();
         return true;
     }
-    if (!isActive())
+    if (!isActive() || (m_chineseBox && !m_chineseBox(box)))
         return false;
     return keyPress(box, key);
 }
@@ -100,29 +100,44 @@ bool BuiltInInput::keyPress(InputBox *box, QKeyEvent *event)
         clearComposition();
     m_metrics.countKey();
     const ImeEngine::Result result = m_engine->key(key);
+    QString words;
     if (!result.commit.isEmpty())
-        commit(box, result.commit, result.committedCode);
+        words = commit(box, result.commit, result.committedCode);
     showComposition(box);
     // A key the engine passes on types itself.
     if (!result.handled && key.isPrint())
         m_metrics.countCharacters(1);
     emit metricsChanged();
-    if (m_engine->isDeadEnd())
-        emit deadEnd(m_engine->composition());
+    if (m_engine->isDeadEnd()) {
+        const QString composition = m_engine->composition();
+        showNote(box, QStringLiteral("“%1”没有对应的字词，按退格键改正").arg(composition), true);
+        emit deadEnd(composition);
+    } else if (!words.isEmpty() && m_engine->composition().isEmpty()) {
+        showNote(box, words, false);
+    }
     return result.handled;
 }
 
-void BuiltInInput::commit(InputBox *box, const QString &text, const QString &code)
+QString BuiltInInput::commit(InputBox *box, const QString &text, const QString &code)
 {
     QInputMethodEvent committing;
     committing.setCommitString(text);
     QCoreApplication::sendEvent(box, &committing);
     m_metrics.countCharacters(text.toUcs4().size());
-    if (m_feedback) {
-        const QString words = m_feedback->afterCommit(text, code);
-        if (!words.isEmpty())
-            emit feedback(words);
-    }
+    if (!m_feedback)
+        return {};
+    const QString words = m_feedback->afterCommit(text, code);
+    if (!words.isEmpty())
+        emit feedback(words);
+    return words;
+}
+
+void BuiltInInput::showNote(InputBox *box, const QString &text, bool warning)
+{
+    if (!m_list && box->window())
+        m_list = new ImeCandidateList(box->window());
+    if (m_list)
+        m_list->showNote(text, box, warning);
 }
 
 void BuiltInInput::showComposition(InputBox *box)

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class ImeCandidateList;
@@ -36,6 +37,9 @@ public:
     void setTable(const ImeTable *table, ImeEngine::Method method);
     void setActive(bool active);
     bool isActive() const { return m_active && m_engine; }
+    // Which attached boxes expect Chinese now; the others keep their keys
+    // even while the input is on. Asked at every key; all boxes when unset.
+    void setChineseBoxTest(std::function<bool(const InputBox *)> test) { m_chineseBox = std::move(test); }
 
     ImeMetrics &metrics() { return m_metrics; }
     // A new exercise: figures and feedback start again, the composition goes.
@@ -59,8 +63,10 @@ protected:
 private:
     bool keyPress(InputBox *box, QKeyEvent *event);
     void showComposition(InputBox *box);
-    void commit(InputBox *box, const QString &text, const QString &code);
+    // Enters text into box; returns the feedback words it gave, if any.
+    QString commit(InputBox *box, const QString &text, const QString &code);
     void clearComposition();
+    void showNote(InputBox *box, const QString &text, bool warning);
 
     std::unique_ptr<ImeEngine> m_engine;
     std::unique_ptr<CodeFeedback> m_feedback;
@@ -68,4 +74,5 @@ private:
     bool m_active = false;
     QPointer<InputBox> m_composingIn;
     QPointer<ImeCandidateList> m_list;
+    std::function<bool(const InputBox *)> m_chineseBox;
 };

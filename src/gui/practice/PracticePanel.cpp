@@ -131,6 +131,7 @@ void PracticePanel::showShortStatistics()
 void PracticePanel::Cleanup()
 {
     m_exercise.Cleanup(m_settings);
+    emit cleanedUp();
 }
 
 void PracticePanel::preliminary(Language language)

@@ -86,6 +86,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 signals:
+    // Cleanup ended the exercise: whatever counts along with it starts again.
+    void cleanedUp();
     // A countdown ran out: the save dialog is to open.
     void countdownEnded();
     // The last character of the article was typed; the clock is off. The

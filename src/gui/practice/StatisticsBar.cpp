@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/practice/StatisticsBar.h"
 
+#include "core/ime/ImeMetrics.h"
 #include "core/practice/ExerciseLabels.h"
 #include "gui/app/AppPictures.h"
 #include "widgets/KorvelButton.h"
@@ -20,6 +21,8 @@ const QColor cardColor(Qt::white);
 const QColor cardBorder(0xc9, 0xd5, 0xe3);
 const QColor captionColor(0x5c, 0x6f, 0x84);
 const QColor valueColor(Qt::black); // the six statistics labels are black in every look
+constexpr int rowSpacing = 8;
+constexpr int denseRowSpacing = 2;
 
 void setTextColor(QWidget *widget, const QColor &color)
 {
@@ -60,8 +63,9 @@ StatisticsBar::StatisticsBar(QWidget *parent) : QFrame(parent)
     column->setSpacing(10);
 
     auto *figures = new QGridLayout;
+    m_figures = figures;
     figures->setHorizontalSpacing(4);
-    figures->setVerticalSpacing(8);
+    figures->setVerticalSpacing(rowSpacing);
     column->addLayout(figures);
 
     m_Label5 = new QLabel(QStringLiteral("练习时间："), this);
@@ -80,6 +84,13 @@ StatisticsBar::StatisticsBar(QWidget *parent) : QFrame(parent)
                                     QStringLiteral("0"));
     m_Lab_zimefen = addFigure(figures, QStringLiteral("Lab_zimefen"),
                               captionLabel(QStringLiteral("Label10"), QStringLiteral("字/分：")), QStringLiteral("0"));
+    m_inputCaption = captionLabel(QStringLiteral("inputCaption"), QStringLiteral("输入法："));
+    m_Lab_shurufa = addFigure(figures, QStringLiteral("Lab_shurufa"), m_inputCaption, QString());
+    m_keystrokeCaption = captionLabel(QStringLiteral("keystrokeCaption"), ImeMetrics::Caption);
+    m_Lab_jijian = addFigure(figures, QStringLiteral("Lab_jijian"), m_keystrokeCaption, QString());
+    m_keystrokeCaption->setToolTip(ImeMetrics::Explained);
+    m_Lab_jijian->setAccessibleDescription(ImeMetrics::Caption + ImeMetrics::Explained);
+    showInput({}, {});
 
     auto *group = new QGroupBox(QStringLiteral("控制"), this);
     group->setObjectName(QStringLiteral("Frame8"));
@@ -132,6 +143,21 @@ QLabel *StatisticsBar::hintLabel(const QString &name, int pixelSize, const QStri
     label->setAccessibleDescription(description);
     setTextColor(label, valueColor);
     return label;
+}
+
+void StatisticsBar::showInput(const QString &name, const QString &figures)
+{
+    const bool named = !name.isEmpty();
+    const bool counted = named && !figures.isEmpty();
+    m_Lab_shurufa->setText(name);
+    m_Lab_jijian->setText(figures);
+    m_inputCaption->setVisible(named);
+    m_Lab_shurufa->setVisible(named);
+    m_keystrokeCaption->setVisible(counted);
+    m_Lab_jijian->setVisible(counted);
+    // The bar beside the drills has no room to spare: the extra lines
+    // stand closer together.
+    m_figures->setVerticalSpacing(counted ? denseRowSpacing : named ? rowSpacing / 2 : rowSpacing);
 }
 
 void StatisticsBar::setAbreastHintsShown(bool shown)

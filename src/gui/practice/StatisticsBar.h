@@ -26,6 +26,11 @@ public:
     // its accessible description.
     void showLabels(const ExerciseLabels &labels);
 
+    // Which input serves the Chinese box in use ("内置五笔", "系统输入法") and
+    // the built-in input's keystroke figures "击键/码长"; an empty name hides
+    // both lines, empty figures hide the second.
+    void showInput(const QString &name, const QString &figures);
+
     // The hints of the abreast view; hidden beside the drills and the normal view.
     void setAbreastHintsShown(bool shown);
     // Puts the abreast view's option boxes under its hints.
@@ -55,6 +60,11 @@ private:
     QLabel *m_Lab_chuowuzishu;   // wrong count
     QLabel *m_Lab_zhengquilluei; // accuracy
     QLabel *m_Lab_zimefen;       // speed
+    QGridLayout *m_figures;
+    QLabel *m_inputCaption;      // "输入法："
+    QLabel *m_Lab_shurufa;       // the input serving the box
+    QLabel *m_keystrokeCaption;  // "击键/码长："
+    QLabel *m_Lab_jijian;        // keystrokes a second / keystrokes a character
     KorvelButton *m_KorvelButton1; // start
     KorvelButton *m_KorvelButton2; // pause
     QWidget *m_abreastHints;     // holds Label21, Label22 and the abreast view's option boxes

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/results/SaveLogDialog.h"
 
+#include "core/ime/ImeMetrics.h"
 #include "core/platform/Prompter.h"
 #include "core/results/FinishedExercise.h"
 #include "gui/app/DialogSkin.h"
@@ -43,7 +44,7 @@ SaveLogDialog::SaveLogDialog(const QString &userFolder, const FinishedExercise &
     connect(m_KorvelButton2, &KorvelButton::clicked, this, &SaveLogDialog::KorvelButton2_Click);
 
     layOutPanelsAndButtons(rim->body(), {m_Frame1, m_Check1}, {m_KorvelButton1, m_KorvelButton2});
-    setFixedSize(300, 356);
+    setFixedSize(300, m_model.keystrokes().isEmpty() ? 356 : 384);
     DialogSkin::take(this, look, true);
     m_KorvelButton1->setFocus();
 }
@@ -73,6 +74,14 @@ QGroupBox *SaveLogDialog::buildFigures()
         grid->addWidget(value, row, 1);
         m_captions.append(caption);
         m_values.append(value);
+    }
+    if (!m_model.keystrokes().isEmpty()) {
+        auto *value = new QLabel(m_model.keystrokes());
+        value->setObjectName(QStringLiteral("keystrokes"));
+        value->setAccessibleDescription(ImeMetrics::Caption + ImeMetrics::Explained);
+        value->setToolTip(ImeMetrics::Explained);
+        grid->addWidget(new QLabel(ImeMetrics::Caption), int(captions.size()), 0);
+        grid->addWidget(value, int(captions.size()), 1);
     }
     return frame;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
+#include "core/ime/ImeTable.h"
 #include "core/settings/SettingsFile.h"
 #include "core/sound/SoundEffects.h"
 #include "core/users/UserSession.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
 
@@ -50,6 +52,9 @@ private slots:
     void everyDrillEntry();
     void realSoundAndSpeech();
     void lettersBelongToTheBoxWhileAMenuIsOpen();
+    void builtInInput_data();
+    void builtInInput();
+    void ctrlSpaceTurnsTheBuiltInInputOver();
 
 private:
     void makeWindow(ShellServices services);
@@ -231,6 +236,103 @@ void tst_MainDrills::lettersBelongToTheBoxWhileAMenuIsOpen()
     m_window->menuBar()->showMenu(1);
     QTest::keyClick(box, Qt::Key_P, Qt::AltModifier);
     QCOMPARE(m_window->shell().currentMode, PracticeMode::Words);
+}
+
+void tst_MainDrills::builtInInput_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("inputMeans");
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("inputShown");  // "" when the bar shows no input line
+    QTest::addColumn<bool>("typesChinese");
+
+    QTest::newRow("characters, Wubi") << "开" << "五笔" << 2 << 1 << "内置五笔" << true;
+    QTest::newRow("phrases, Wubi") << "开" << "五笔" << 2 << 2 << "内置五笔" << true;
+    QTest::newRow("Chinese numbers, pinyin") << "开" << "拼音" << 3 << 2 << "内置拼音" << true;
+    QTest::newRow("characters, off") << "关" << "五笔" << 2 << 1 << "系统输入法" << false;
+    QTest::newRow("letters keep their keys") << "开" << "五笔" << 1 << 1 << "" << false;
+}
+
+// The built-in input on the drills, as a learner without a system input
+// method types: letters only, the code of the target and a candidate number
+// where the code alone does not decide.
+void tst_MainDrills::builtInInput()
+{
+    QFETCH(QString, setting);
+    QFETCH(QString, inputMeans);
+    QFETCH(int, menu);
+    QFETCH(int, entry);
+    QFETCH(QString, inputShown);
+    QFETCH(bool, typesChinese);
+
+    FakeSoundOutput sound;
+    FakeSpeechEngine speech;
+    SoundEffects effects(shippedData(), sound);
+    m_session.settings.BuiltInInput = setting;
+    m_session.settings.InputMeans = inputMeans;
+    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects, m_files });
+    m_window->SmartNetXpButtonm_Click(menu, entry);
+    QWidget *box = QApplication::focusWidget();
+    QVERIFY(qobject_cast<InputBox *>(box));
+
+    const auto *inputLine = m_window->findChild<QLabel *>(QStringLiteral("Lab_shurufa"));
+    const auto *figures = m_window->findChild<QLabel *>(QStringLiteral("Lab_jijian"));
+    QCOMPARE(inputLine->isVisible() ? inputLine->text() : QString(), inputShown);
+    QCOMPARE(figures->isVisible(), typesChinese);
+
+    const QString character = target();
+    if (!typesChinese) {
+        // Letters type themselves: right in the letter drill, wrong against a character.
+        QTest::keyClicks(box, character.at(0).unicode() < 0x80 ? character : QStringLiteral("q"));
+        QCOMPARE(label(QStringLiteral("Lab_zishu")), "1");
+        return;
+    }
+    const QString tableFile = inputMeans == u"五笔" ? QStringLiteral("wubi86.tbl") : QStringLiteral("pinyin.tbl");
+    const std::optional<ImeTable> table = ImeTable::load(shippedData().path(QStringLiteral("\\ime\\") + tableFile));
+    QVERIFY(table);
+    const QString code = QString::fromLatin1(table->longestCode(character));
+    QVERIFY2(!code.isEmpty(), qPrintable(character));
+    QTest::keyClicks(box, code);
+    if (label(QStringLiteral("Lab_zishu")) == u"0") {
+        // Not decided by the code: the candidate's number picks it.
+        const auto *list = m_window->findChild<QListWidget *>(QStringLiteral("imeCandidates"));
+        QVERIFY(list && list->isVisible());
+        int number = 0;
+        for (int i = 0; i < list->count() && !number; ++i) {
+            if (list->item(i)->text().section(u' ', 1, 1) == character)
+                number = i + 1;
+        }
+        QVERIFY2(number > 0, qPrintable(character + u' ' + code));
+        QTest::keyClick(box, char('0' + number));
+    }
+    QCOMPARE(label(QStringLiteral("Lab_zishu")), "1");
+    QCOMPARE(label(QStringLiteral("Lab_zhenquizishu")), "1");
+    QCOMPARE(label(QStringLiteral("Lab_chuowuzishu")), "0");
+    QVERIFY(figures->text().contains(u'/'));
+}
+
+void tst_MainDrills::ctrlSpaceTurnsTheBuiltInInputOver()
+{
+    FakeSoundOutput sound;
+    FakeSpeechEngine speech;
+    SoundEffects effects(shippedData(), sound);
+    m_session.settings.BuiltInInput = QStringLiteral("开");
+    m_session.settings.InputMeans = QStringLiteral("五笔");
+    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects, m_files });
+    m_window->SmartNetXpButtonm_Click(2, 1);
+    QWidget *box = QApplication::focusWidget();
+    const auto *inputLine = m_window->findChild<QLabel *>(QStringLiteral("Lab_shurufa"));
+    QCOMPARE(inputLine->text(), "内置五笔");
+
+    QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(inputLine->text(), "系统输入法");
+    QTest::keyClick(box, Qt::Key_Q);
+    QCOMPARE(label(QStringLiteral("Lab_chuowuzishu")), "1");
+
+    QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(inputLine->text(), "内置五笔");
+    QCOMPARE(label(QStringLiteral("Lab_zishu")), "1");
 }
 
 QTEST_MAIN(tst_MainDrills)

@@ -25,6 +25,7 @@ private slots:
     void offLeavesKeysAlone();
     void ctrlSpaceAsksToToggle();
     void feedbackOnALongerCode();
+    void boxesThatDoNotExpectChineseKeepTheirKeys();
 
 private:
     void type(const QString &keys);
@@ -145,9 +146,26 @@ void tst_BuiltInInput::feedbackOnALongerCode()
     type(QStringLiteral("wqiy"));
     QCOMPARE(words.count(), 1);
     QCOMPARE(words.first().first().toString(), QStringLiteral("你：全码 wqiy，二级简码 wq"));
+    // Said under the box, where the learner looks, until the next key.
+    QVERIFY(list()->isVisible());
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("你：全码 wqiy，二级简码 wq"));
     type(QStringLiteral("yyyv"));
     QVERIFY(!deadEnds.isEmpty());
     QCOMPARE(deadEnds.last().first().toString(), QStringLiteral("yyyv"));
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("“yyyv”没有对应的字词，按退格键改正"));
+    type(QStringLiteral("\b"));
+    QVERIFY(list()->item(0)->text().startsWith(u"1 "));
+}
+
+void tst_BuiltInInput::boxesThatDoNotExpectChineseKeepTheirKeys()
+{
+    bool chinese = false;
+    m_input->setChineseBoxTest([&chinese](const InputBox *) { return chinese; });
+    type(QStringLiteral("wq"));
+    QCOMPARE(m_box->text(), QStringLiteral("wq"));
+    chinese = true;
+    type(QStringLiteral("wq "));
+    QCOMPARE(m_box->text(), QStringLiteral("wq你"));
 }
 
 QTEST_MAIN(tst_BuiltInInput)
