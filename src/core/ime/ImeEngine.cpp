@@ -59,51 +59,62 @@ ImeEngine::Candidate ImeEngine::candidate(const Found &found) const
 ImeEngine::Result ImeEngine::key(QChar key)
 {
     if (isLetter(key)) {
+        m_punctuation.typedDirectly(key);
         if (m_method == Method::Pinyin) {
             if (m_composition.size() < maxPinyinLetters)
                 compose(m_composition + key);
-            return {true, {}, {}};
+            return {true, {}, {}, {}};
         }
         if (m_composition.size() == WubiCodeLength) {
             // A fifth letter: the first candidate goes, the letter starts the next code.
-            Result result = m_all.empty() ? Result{true, {}, {}} : commitCandidate(0);
+            Result result = m_all.empty() ? Result{true, {}, {}, {}} : commitCandidate(0);
             compose(QString(key));
             return result;
         }
         compose(m_composition + key);
         if (m_composition.size() == WubiCodeLength && namesOneCharacter())
             return commitCandidate(0);
-        return {true, {}, {}};
+        return {true, {}, {}, {}};
     }
-    if (!isComposing())
-        return {false, {}, {}};
+    if (const QString mark = m_punctuation.of(key); !mark.isEmpty()) {
+        // A punctuation key ends the composition with its first candidate.
+        Result result = m_all.empty() ? Result{} : commitCandidate(0);
+        reset();
+        result.handled = true;
+        result.punctuation = mark;
+        return result;
+    }
+    if (!isComposing()) {
+        m_punctuation.typedDirectly(key);
+        return {false, {}, {}, {}};
+    }
 
     switch (key.unicode()) {
     case u' ':
-        return m_all.empty() ? Result{true, {}, {}} : commitCandidate(0);
+        return m_all.empty() ? Result{true, {}, {}, {}} : commitCandidate(0);
     case u'-':
         m_page = std::max(0, m_page - 1);
-        return {true, {}, {}};
+        return {true, {}, {}, {}};
     case u'=':
         m_page = std::min(pageCount() - 1, m_page + 1);
-        return {true, {}, {}};
+        return {true, {}, {}, {}};
     case u'\b':
         compose(m_composition.chopped(1));
-        return {true, {}, {}};
+        return {true, {}, {}, {}};
     case u'\x1b':
         reset();
-        return {true, {}, {}};
+        return {true, {}, {}, {}};
     case u'\r': {
         const QString letters = m_composition;
         reset();
-        return {true, letters, letters};
+        return {true, letters, letters, {}};
     }
     default:
         break;
     }
     if (key >= u'1' && key <= u'9') {
         const qsizetype index = qsizetype(m_page) * PageSize + (key.unicode() - u'1');
-        return index < qsizetype(m_all.size()) ? commitCandidate(index) : Result{true, {}, {}};
+        return index < qsizetype(m_all.size()) ? commitCandidate(index) : Result{true, {}, {}, {}};
     }
     // Any other key ends the composition with its first candidate and goes on.
     Result result = m_all.empty() ? Result{} : commitCandidate(0);
@@ -115,7 +126,7 @@ ImeEngine::Result ImeEngine::key(QChar key)
 ImeEngine::Result ImeEngine::commitCandidate(qsizetype index)
 {
     const Candidate chosen = candidate(m_all[std::size_t(index)]);
-    Result result{true, chosen.text, m_composition.left(chosen.consumed)};
+    Result result{true, chosen.text, m_composition.left(chosen.consumed), {}};
     compose(m_composition.mid(chosen.consumed));
     return result;
 }

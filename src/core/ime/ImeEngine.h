@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/ime/ChinesePunctuation.h"
 #include "core/ime/ImeTable.h"
 
 #include <QList>
@@ -51,6 +52,7 @@ public:
         bool handled = false;
         QString commit;         // text for the box, "" if none
         QString committedCode;  // the letters the commit was typed with
+        QString punctuation;    // Chinese punctuation entered after the commit
         bool operator==(const Result &) const = default;
     };
 
@@ -94,6 +96,7 @@ private:
 
     const ImeTable &m_table;
     Method m_method;
+    ChinesePunctuation m_punctuation;
     QString m_composition;
     std::vector<Found> m_all; // every page, made into candidates when shown
     int m_page = 0;

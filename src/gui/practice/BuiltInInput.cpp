@@ -103,6 +103,8 @@ bool BuiltInInput::keyPress(InputBox *box, QKeyEvent *event)
     QString words;
     if (!result.commit.isEmpty())
         words = commit(box, result.commit, result.committedCode);
+    if (!result.punctuation.isEmpty())
+        enter(box, result.punctuation);
     showComposition(box);
     // A key the engine passes on types itself.
     if (!result.handled && key.isPrint())
@@ -120,16 +122,23 @@ bool BuiltInInput::keyPress(InputBox *box, QKeyEvent *event)
 
 QString BuiltInInput::commit(InputBox *box, const QString &text, const QString &code)
 {
-    QInputMethodEvent committing;
-    committing.setCommitString(text);
-    QCoreApplication::sendEvent(box, &committing);
-    m_metrics.countCharacters(text.toUcs4().size());
+    enter(box, text);
     if (!m_feedback)
         return {};
     const QString words = m_feedback->afterCommit(text, code);
     if (!words.isEmpty())
         emit feedback(words);
     return words;
+}
+
+void BuiltInInput::enter(InputBox *box, const QString &text)
+{
+    // Counted first: the last character of an exercise opens the save
+    // dialog, modally, from within the commit.
+    m_metrics.countCharacters(text.toUcs4().size());
+    QInputMethodEvent committing;
+    committing.setCommitString(text);
+    QCoreApplication::sendEvent(box, &committing);
 }
 
 void BuiltInInput::showNote(InputBox *box, const QString &text, bool warning)

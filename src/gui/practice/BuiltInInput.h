@@ -63,7 +63,9 @@ protected:
 private:
     bool keyPress(InputBox *box, QKeyEvent *event);
     void showComposition(InputBox *box);
-    // Enters text into box; returns the feedback words it gave, if any.
+    // Enters text into box the way a system input method's commit does.
+    void enter(InputBox *box, const QString &text);
+    // Enters the text of a code; returns the feedback words it gave, if any.
     QString commit(InputBox *box, const QString &text, const QString &code);
     void clearComposition();
     void showNote(InputBox *box, const QString &text, bool warning);

@@ -57,20 +57,27 @@ void BuiltInInputController::restart()
     m_input->restart();
 }
 
-// The table is read when the input is first switched on with its method, so
-// a learner who never uses it never pays for it.
 void BuiltInInputController::apply()
 {
-    const std::optional<ImeEngine::Method> wanted =
-        m_switch.isOn() ? BuiltInInputSwitch::methodOf(m_settings.InputMeans) : std::nullopt;
-    const ImeTable *wantedTable = wanted ? table(*wanted) : nullptr;
-    const std::optional<ImeEngine::Method> method = wantedTable ? wanted : std::nullopt;
-    if (method != m_method) {
-        m_input->setTable(wantedTable, method.value_or(ImeEngine::Method::Wubi));
-        m_method = method;
+    m_wanted = m_switch.isOn() ? BuiltInInputSwitch::methodOf(m_settings.InputMeans) : std::nullopt;
+    if (m_method != m_wanted) {
+        m_input->setTable(nullptr, ImeEngine::Method::Wubi);
+        m_method.reset();
     }
-    m_input->setActive(method.has_value());
     refresh();
+}
+
+// The table is read when a Chinese box is first used with the input on, so
+// neither the start nor a learner who never types Chinese pays for it.
+void BuiltInInputController::prepareFor(const InputBox *box)
+{
+    if (!m_wanted || m_method == m_wanted || !box || !m_practice.expectsChinese(box))
+        return;
+    if (const ImeTable *loaded = table(*m_wanted)) {
+        m_input->setTable(loaded, *m_wanted);
+        m_input->setActive(true);
+        m_method = m_wanted;
+    }
 }
 
 const ImeTable *BuiltInInputController::table(ImeEngine::Method method)
@@ -97,6 +104,7 @@ QString BuiltInInputController::figuresText() const
 
 void BuiltInInputController::refresh()
 {
+    prepareFor(m_lastBox);
     if (!m_lastBox || !m_practice.expectsChinese || !m_practice.expectsChinese(m_lastBox)) {
         emit showInput({}, {});
         return;
@@ -106,7 +114,13 @@ void BuiltInInputController::refresh()
 
 bool BuiltInInputController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    const auto *box = qobject_cast<InputBox *>(watched);
+    // Runs before the input's own filter (installed earlier), so the engine
+    // is ready for this very key. A box that takes a key is in use even when
+    // its focus came while another window (a file dialog) was active.
+    if (event->type() == QEvent::KeyPress)
+        prepareFor(box);
+    if (event->type() == QEvent::FocusIn || (event->type() == QEvent::KeyPress && watched != m_lastBox)) {
         m_lastBox = qobject_cast<InputBox *>(watched);
         refresh();
     }

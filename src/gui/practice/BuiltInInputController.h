@@ -69,6 +69,9 @@ protected:
 
 private:
     void apply();
+    // Loads the table the input wants and switches the engine on when box
+    // is a Chinese one.
+    void prepareFor(const InputBox *box);
     const ImeTable *table(ImeEngine::Method method);
 
     const Settings &m_settings;
@@ -76,7 +79,8 @@ private:
     Practice m_practice;
     BuiltInInputSwitch m_switch;
     BuiltInInput *m_input;
-    std::optional<ImeEngine::Method> m_method; // the method typing now, if any
+    std::optional<ImeEngine::Method> m_wanted; // the method the setting and the input method folder ask for
+    std::optional<ImeEngine::Method> m_method; // the method typing now, once its table is loaded
     std::map<ImeEngine::Method, std::unique_ptr<ImeTable>> m_tables; // null: could not be read
     QPointer<InputBox> m_lastBox;
 };

@@ -20,6 +20,8 @@ private slots:
     void pagesTurn();
     void keysWithoutCompositionGoOn();
     void otherKeyCommitsFirstAndGoesOn();
+    void chinesePunctuation_data();
+    void chinesePunctuation();
 
 private:
     const ImeTable &table(ImeEngine::Method method) const
@@ -119,7 +121,7 @@ void tst_ImeEngine::pagesTurn()
 void tst_ImeEngine::keysWithoutCompositionGoOn()
 {
     ImeEngine engine(table(ImeEngine::Method::Wubi), ImeEngine::Method::Wubi);
-    for (QChar key : QStringLiteral(" 1-=\b\x1b\r,A"))
+    for (QChar key : QStringLiteral(" 1-=\b\x1b\r/A@"))
         QCOMPARE(engine.key(key), ImeEngine::Result{});
 }
 
@@ -128,9 +130,39 @@ void tst_ImeEngine::otherKeyCommitsFirstAndGoesOn()
     ImeEngine engine(table(ImeEngine::Method::Wubi), ImeEngine::Method::Wubi);
     engine.key(u'w');
     engine.key(u'q');
-    const ImeEngine::Result result = engine.key(u',');
-    QCOMPARE(result, (ImeEngine::Result{false, QStringLiteral("你"), QStringLiteral("wq")}));
+    const ImeEngine::Result result = engine.key(u'/');
+    QCOMPARE(result, (ImeEngine::Result{false, QStringLiteral("你"), QStringLiteral("wq"), {}}));
     QVERIFY(!engine.isComposing());
+}
+
+void tst_ImeEngine::chinesePunctuation_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text"); // what reaches the box: commits, punctuation and keys passed on
+
+    QTest::newRow("comma and full stop") << "wq,wq." << "你，你。";
+    QTest::newRow("alone") << ";:?!\\" << "；：？！、";
+    QTest::newRow("brackets and title marks") << "()[]<>" << "（）【】《》";
+    QTest::newRow("quotes alternate") << "\"wq\"'wq'" << "“你”‘你’";
+    QTest::newRow("ellipsis and dash") << "^_" << "……——";
+    QTest::newRow("numbers keep their marks") << "3.14,1,000 ." << "3.14,1,000 。";
+    QTest::newRow("a dead end gives way") << "yyyv," << "，";
+}
+
+void tst_ImeEngine::chinesePunctuation()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+
+    ImeEngine engine(table(ImeEngine::Method::Wubi), ImeEngine::Method::Wubi);
+    QString entered;
+    for (QChar key : keys) {
+        const ImeEngine::Result result = engine.key(key);
+        entered += result.commit + result.punctuation;
+        if (!result.handled)
+            entered += key;
+    }
+    QCOMPARE(entered, text);
 }
 
 QTEST_GUILESS_MAIN(tst_ImeEngine)

@@ -40,22 +40,38 @@ private slots:
 void tst_MainArticles::articleToResultTable_data()
 {
     QTest::addColumn<int>("window");
-    QTest::newRow("normal view") << 0;
-    QTest::newRow("abreast view") << 1;
+    QTest::addColumn<QByteArray>("article");
+    QTest::addColumn<QString>("keys");        // the last character typed wrong
+    QTest::addColumn<QString>("inputShown");  // the statistics bar's input line, "" when none
+    QTest::addColumn<QString>("keystrokes");  // the save dialog's 击键/码长 line, "" when none
+
+    QTest::newRow("normal view") << 0 << QByteArray("abc") << "abx" << "" << "";
+    QTest::newRow("abreast view") << 1 << QByteArray("abc") << "abx" << "" << "";
+    // The built-in Wubi input types a Chinese article from letters alone.
+    QTest::newRow("Chinese, built-in input, normal view")
+        << 0 << QByteArray("\xc4\xe3\xcd\xac") << "wqiywqiy" << "内置五笔" << "/4.00";
+    QTest::newRow("Chinese, built-in input, abreast view")
+        << 1 << QByteArray("\xc4\xe3\xcd\xac") << "wqiywqiy" << "内置五笔" << "/4.00";
 }
 
 void tst_MainArticles::articleToResultTable()
 {
     QFETCH(int, window);
+    QFETCH(QByteArray, article);
+    QFETCH(QString, keys);
+    QFETCH(QString, inputShown);
+    QFETCH(QString, keystrokes);
 
     TestFolder userFolder;
     TestFolder files;
-    files.write(QStringLiteral("short.txt"), QByteArrayLiteral("abc"));
+    files.write(QStringLiteral("short.txt"), article); // "你同" in GBK
     const ProgramFolder shipped(QStringLiteral(QINTARA_SHIPPED_DATA_DIR));
     UserSession session;
     session.userFolder = userFolder.path();
     DefaultSettings(session.settings, shipped);
     session.settings.Window = qint16(window);
+    session.settings.BuiltInInput = QStringLiteral("开");
+    session.settings.InputMeans = QStringLiteral("五笔");
     ScriptedPrompter prompter;
     RecordingUrlOpener urls;
     ScriptedFileChooser chooser;
@@ -69,33 +85,40 @@ void tst_MainArticles::articleToResultTable()
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
 
+    const bool chinese = !inputShown.isEmpty();
     chooser.answerNext(files.file(QStringLiteral("short.txt")));
-    main->SmartNetXpButtonm_Click(1, 4);
+    main->SmartNetXpButtonm_Click(chinese ? 2 : 1, 4);
     QVERIFY(main->Frame9()->isVisible());
-    QCOMPARE(main->shell().currentMode, PracticeMode::EnglishArticle);
+    QCOMPARE(main->shell().currentMode, chinese ? PracticeMode::ChineseArticle : PracticeMode::EnglishArticle);
     auto *box = qobject_cast<InputBox *>(QApplication::focusWidget());
     QVERIFY(box);
+    const auto *inputLine = main->findChild<QLabel *>(QStringLiteral("Lab_shurufa"));
+    QCOMPARE(inputLine->isVisible() ? inputLine->text() : QString(), inputShown);
 
     // The save dialog opens modally on the last key: save, then close it.
     bool saved = false;
+    QString keystrokesShown;
     QTimer::singleShot(0, [&] {
         QTRY_VERIFY(qobject_cast<SaveLogDialog *>(QApplication::activeModalWidget()));
         auto *dialog = qobject_cast<SaveLogDialog *>(QApplication::activeModalWidget());
+        const auto *figures = dialog->findChild<QLabel *>(QStringLiteral("keystrokes"));
+        keystrokesShown = figures ? figures->text().mid(figures->text().indexOf(u'/')) : QString();
         dialog->KorvelButton1_Click();
         saved = dialog->isSaved();
         dialog->KorvelButton2_Click();
     });
-    QTest::keyClicks(box, QStringLiteral("abx"));
+    QTest::keyClicks(box, keys);
     QTRY_VERIFY(saved);
+    QCOMPARE(keystrokesShown, keystrokes);
     QCOMPARE(prompter.texts(), QStringList { QStringLiteral("数据保存成功 ！") });
-    QCOMPARE(QFileInfo(userFolder.file(QStringLiteral("Egrade.dat"))).size(), 30);
+    QCOMPARE(QFileInfo(userFolder.file(chinese ? QStringLiteral("Cgrade.dat") : QStringLiteral("Egrade.dat"))).size(), 30);
     QVERIFY(main->Picture11()->isVisible());
 
     main->SmartNetXpButtonm_Click(5, 1);
     QVERIFY(main->Frame10()->isVisible());
-    QCOMPARE(main->Frame10()->ListView1()->rows().size(), 1);
-    const QStringList row = main->Frame10()->ListView1()->rows().first();
-    QVERIFY2(row.contains(QStringLiteral("3")), qPrintable(row.join(u'|')));
+    const auto rows = chinese ? main->Frame10()->ListView2()->rows() : main->Frame10()->ListView1()->rows();
+    QCOMPARE(rows.size(), 1);
+    QVERIFY2(rows.first().contains(chinese ? QStringLiteral("2") : QStringLiteral("3")), qPrintable(rows.first().join(u'|')));
     delete main;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/app/MainMenus.h"
+#include "core/ime/ImeTable.h"
 #include "core/settings/SettingsFile.h"
 #include "core/sound/SoundEffects.h"
 #include "core/users/UserSession.h"
@@ -8,8 +9,10 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
 #include "gui/games/GamePanel.h"
+#include "gui/games/ShootingController.h"
 #include "gui/practice/PracticePanel.h"
 #include "gui/results/ResultPanel.h"
+#include "widgets/InputBox.h"
 
 #include "FakeSoundOutput.h"
 #include "FakeSpeechEngine.h"
@@ -20,7 +23,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +44,7 @@ private slots:
     void entriesOpenTheGamePanel();
     void drillEntryPutsTheGameAway();
     void gameOverWithNoShowsTheStartPicture();
+    void shootingTakesTheBuiltInInput();
 
 private:
     void makeWindow();
@@ -82,6 +88,9 @@ void tst_MainGames::makeWindow()
     QDir().mkpath(m_session.userFolder);
     DefaultSettings(m_session.settings, folder);
     m_session.settings.InputMeans = QStringLiteral("五笔");
+    // On whatever input method the machine runs; it types only where its
+    // table is in the program folder.
+    m_session.settings.BuiltInInput = QStringLiteral("开");
     m_effects = std::make_unique<SoundEffects>(folder, m_sound);
     m_window = new MainWindow(m_session, folder,
                               {m_prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects, m_files});
@@ -148,6 +157,41 @@ void tst_MainGames::gameOverWithNoShowsTheStartPicture()
     QVERIFY(m_window->Picture11()->isVisible());
     QVERIFY(!m_window->Frame14()->isVisible());
     QVERIFY(!timer(QStringLiteral("play2Timer1"))->isActive());
+}
+
+// Letters alone shoot a sign's word through the built-in Wubi input.
+void tst_MainGames::shootingTakesTheBuiltInInput()
+{
+    QVERIFY(QDir().mkpath(m_folder->file(QStringLiteral("ime"))));
+    QVERIFY(QFile::copy(QStringLiteral(QINTARA_SHIPPED_DATA_DIR "/ime/wubi86.tbl"),
+                        m_folder->file(QStringLiteral("ime/wubi86.tbl"))));
+    const std::optional<ImeTable> table = ImeTable::load(m_folder->file(QStringLiteral("ime/wubi86.tbl")));
+    QVERIFY(table);
+    m_window->SmartNetXpButtonm_Click(MainMenus::Games, 3);
+    ShootingGame &game = m_window->Frame14()->shooting()->shooting();
+    auto *box = qobject_cast<InputBox *>(child(QStringLiteral("Play3Text1")));
+    QVERIFY(box && box->hasFocus());
+
+    const QString word = game.sign(0).word;
+    QVERIFY(!word.isEmpty());
+    for (QChar character : word) {
+        const QString code = QString::fromLatin1(table->longestCode(character));
+        QVERIFY2(!code.isEmpty(), qPrintable(word));
+        QTest::keyClicks(box, code);
+        if (!game.input().endsWith(character) && game.sign(0).word == word) {
+            // Not decided by its code: the candidate's number picks it.
+            const auto *list = m_window->findChild<QListWidget *>(QStringLiteral("imeCandidates"));
+            QVERIFY(list && list->isVisible());
+            for (int i = 0; i < list->count(); ++i) {
+                if (list->item(i)->text().section(u' ', 1, 1) == character) {
+                    QTest::keyClick(box, char('1' + i));
+                    break;
+                }
+            }
+        }
+    }
+    // The sign was hit: it carries a new word, or no count until the next tick.
+    QVERIFY(game.sign(0).word != word || !game.sign(0).count);
 }
 
 QTEST_MAIN(tst_MainGames)

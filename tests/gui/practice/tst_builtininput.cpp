@@ -90,7 +90,8 @@ void tst_BuiltInInput::commitsReachTheBoxCharacterByCharacter_data()
     QTest::newRow("short code and Space") << "wq " << "你" << QList<int>{0x4f60} << 3 << 1;
     QTest::newRow("phrase") << "trwu" << "我们" << QList<int>{0x6211, 0x4eec} << 4 << 2;
     QTest::newRow("Backspace in the composition") << "wqx\b " << "你" << QList<int>{0x4f60} << 5 << 1;
-    QTest::newRow("punctuation after a code") << "wq," << "你," << QList<int>{0x4f60, ','} << 3 << 2;
+    QTest::newRow("Chinese punctuation after a code") << "wq," << "你，" << QList<int>{0x4f60, 0xff0c} << 3 << 2;
+    QTest::newRow("a key passed on after a code") << "wq/" << "你/" << QList<int>{0x4f60, '/'} << 3 << 2;
     QTest::newRow("Esc drops the composition") << "wqi\x1b" << "" << QList<int>{} << 4 << 0;
 }
 
