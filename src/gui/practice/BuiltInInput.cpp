@@ -154,10 +154,16 @@ void BuiltInInput::showComposition(InputBox *box)
     const QString composition = m_engine->composition();
     QTextCharFormat underlined;
     underlined.setFontUnderline(true);
-    const QList<QInputMethodEvent::Attribute> attributes{
+    QList<QInputMethodEvent::Attribute> attributes{
         {QInputMethodEvent::TextFormat, 0, int(composition.size()), underlined},
         {QInputMethodEvent::Cursor, int(composition.size()), 1, QVariant()},
     };
+    if (m_engine->isDeadEnd()) {
+        // The letter that led nowhere, in red.
+        QTextCharFormat wrong = underlined;
+        wrong.setForeground(QColor(0xc0, 0x10, 0x10));
+        attributes.append({QInputMethodEvent::TextFormat, int(composition.size()) - 1, 1, wrong});
+    }
     QInputMethodEvent composing(composition, attributes);
     QCoreApplication::sendEvent(box, &composing);
     m_composingIn = composition.isEmpty() ? nullptr : box;

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/practice/BuiltInInputController.h"
 
+#include "core/platform/VirtualKeys.h"
 #include "core/settings/Settings.h"
 #include "gui/practice/BuiltInInput.h"
 #include "widgets/InputBox.h"
 
-#include <QEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QtDebug>
 
 namespace {
@@ -33,6 +35,7 @@ BuiltInInputController::BuiltInInputController(const Settings &settings, Program
         apply();
     });
     connect(m_input, &BuiltInInput::metricsChanged, this, &BuiltInInputController::refresh);
+    connect(m_input, &BuiltInInput::deadEnd, this, &BuiltInInputController::showTargetCode);
     apply();
 }
 
@@ -44,6 +47,17 @@ void BuiltInInputController::attach(InputBox *box)
         return;
     m_input->attach(box);
     box->installEventFilter(this);
+}
+
+// Letters that lead nowhere ask for the target's code the way the code-hint
+// hot key does: the hint, the radical analysis and the radical keyboard show it.
+void BuiltInInputController::showTargetCode()
+{
+    const int key = VirtualKeys::toQtKey(m_settings.CueKey);
+    if (!m_lastBox || key == Qt::Key_unknown)
+        return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_lastBox, &press);
 }
 
 void BuiltInInputController::settingsChanged()

@@ -69,6 +69,7 @@ protected:
 
 private:
     void apply();
+    void showTargetCode();
     // Loads the table the input wants and switches the engine on when box
     // is a Chinese one.
     void prepareFor(const InputBox *box);

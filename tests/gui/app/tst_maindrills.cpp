@@ -55,6 +55,7 @@ private slots:
     void builtInInput_data();
     void builtInInput();
     void ctrlSpaceTurnsTheBuiltInInputOver();
+    void lettersLeadingNowhereShowTheCode();
 
 private:
     void makeWindow(ShellServices services);
@@ -333,6 +334,28 @@ void tst_MainDrills::ctrlSpaceTurnsTheBuiltInInputOver()
     QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(inputLine->text(), "内置五笔");
     QCOMPARE(label(QStringLiteral("Lab_zishu")), "1");
+}
+
+// With the code hint off, letters that name nothing show the target's code
+// as the code-hint hot key does, and count nothing.
+void tst_MainDrills::lettersLeadingNowhereShowTheCode()
+{
+    FakeSoundOutput sound;
+    FakeSpeechEngine speech;
+    SoundEffects effects(shippedData(), sound);
+    m_session.settings.BuiltInInput = QStringLiteral("开");
+    m_session.settings.InputMeans = QStringLiteral("五笔");
+    m_session.settings.CWordCue = 0;
+    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects, m_files });
+    m_window->SmartNetXpButtonm_Click(2, 1);
+    QWidget *box = QApplication::focusWidget();
+    const auto *hint = m_window->findChild<QLabel *>(QStringLiteral("Label4"));
+    QVERIFY(!hint->isVisible());
+
+    QTest::keyClicks(box, QStringLiteral("yyyv"));
+    QVERIFY(hint->isVisible());
+    QVERIFY2(hint->text().startsWith(u"五笔编码："), qPrintable(hint->text()));
+    QCOMPARE(label(QStringLiteral("Lab_zishu")), "0");
 }
 
 QTEST_MAIN(tst_MainDrills)
