@@ -5,6 +5,21 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 
+namespace {
+
+// Shows the dialog; the file chosen, or nullopt when it was cancelled.
+std::optional<QString> firstChosen(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.first();
+}
+
+} // namespace
+
 std::optional<QString> DialogFileChooser::openFile(const QString &title, const QStringList &nameFilters)
 {
     QFileDialog dialog(m_parent, title);
@@ -13,12 +28,7 @@ std::optional<QString> DialogFileChooser::openFile(const QString &title, const Q
     dialog.setNameFilters(nameFilters);
     if (!nameFilters.isEmpty())
         dialog.selectNameFilter(nameFilters.first());
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen.first();
+    return firstChosen(dialog);
 }
 
 std::optional<QStringList> DialogFileChooser::openFiles(const QString &title, const QStringList &nameFilters,
@@ -53,10 +63,5 @@ std::optional<QString> DialogFileChooser::saveFile(const QString &title, const Q
         if (match.hasMatch())
             dialog.setDefaultSuffix(match.captured(1));
     }
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen.first();
+    return firstChosen(dialog);
 }
