@@ -10,6 +10,7 @@
 #include "gui/app/WindowAccessibility.h"
 #include "gui/platform/DesktopUrlOpener.h"
 #include "gui/platform/DialogFileChooser.h"
+#include "gui/platform/FirstFrameProbe.h"
 #include "gui/platform/MessageBoxPrompter.h"
 #include "gui/platform/QtTranslations.h"
 #include "gui/platform/TerminationSignals.h"
@@ -24,6 +25,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    FirstFrameProbe::installIfAsked(app);
     installQtTranslations(app);
     applyAppLook(app);
     registerWindowAccessibility();

@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Qintara developers
+"""Start-up time and memory of qintara beside a bare Qt window.
+
+Starts build/bench/bare_window and build/program/qintara alternately, RUNS
+times each, and takes the time from just before exec to the first window on
+screen (both programs print the monotonic clock at their first exposed
+window when QINTARA_FIRST_FRAME_PROBE=1), and the resident memory (RSS and
+PSS) at that moment. Prints both medians and their ratio: the ratio is what
+carries from one machine to another.
+
+    bench/startup/measure.py [--build DIR] [--runs N]
+
+Without a DISPLAY it runs itself again under xvfb-run.
+"""
+import argparse
+import os
+import select
+import statistics
+import subprocess
+import sys
+import time
+
+
+def memory_kib(pid):
+    rss = pss = None
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                rss = int(line.split()[1])
+    try:
+        with open(f"/proc/{pid}/smaps_rollup") as rollup:
+            for line in rollup:
+                if line.startswith("Pss:"):
+                    pss = int(line.split()[1])
+    except OSError:
+        pass
+    return rss, pss
+
+
+def first_frame(command, cwd, timeout_s=20.0):
+    """Milliseconds from exec to the first window, and the memory then."""
+    env = dict(os.environ, QINTARA_FIRST_FRAME_PROBE="1")
+    started = time.monotonic_ns()
+    process = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL, text=True)
+    try:
+        ready, _, _ = select.select([process.stdout], [], [], timeout_s)
+        line = process.stdout.readline() if ready else ""
+        if not line.startswith("first-frame "):
+            raise RuntimeError(f"{command[0]}: no first frame within {timeout_s} s")
+        shown = int(line.split()[1])
+        rss, pss = memory_kib(process.pid)
+        return (shown - started) / 1e6, rss, pss
+    finally:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", default=os.path.join(os.path.dirname(__file__), "..", "..", "build"))
+    parser.add_argument("--runs", type=int, default=8)
+    args = parser.parse_args()
+
+    if not os.environ.get("DISPLAY") and not os.environ.get("WAYLAND_DISPLAY"):
+        os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24",
+                               sys.executable, *sys.argv])
+
+    build = os.path.abspath(args.build)
+    programs = {
+        "bare Qt window": ([os.path.join(build, "bench", "bare_window")], build),
+        "qintara (login window)": ([os.path.join(build, "program", "qintara")], os.path.join(build, "program")),
+    }
+    results = {name: [] for name in programs}
+    names = list(programs)
+    for run in range(args.runs):
+        # Alternate the order so that neither always starts on a warm cache.
+        for name in (names if run % 2 == 0 else reversed(names)):
+            command, cwd = programs[name]
+            results[name].append(first_frame(command, cwd))
+
+    print(f"{'':24} {'first window':>14} {'RSS':>10} {'PSS':>10}   (median of {args.runs})")
+    medians = {}
+    for name, runs in results.items():
+        ms = statistics.median(r[0] for r in runs)
+        rss = statistics.median(r[1] for r in runs) / 1024
+        pss_values = [r[2] for r in runs if r[2] is not None]
+        pss = statistics.median(pss_values) / 1024 if pss_values else float("nan")
+        medians[name] = ms
+        print(f"{name:24} {ms:11.1f} ms {rss:7.1f} MB {pss:7.1f} MB")
+    bare, program = medians[names[0]], medians[names[1]]
+    print(f"start-up ratio qintara / bare window: {program / bare:.2f}")
+
+
+if __name__ == "__main__":
+    main()
