@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
         auto *splash = new SplashWindow([&] {
             auto *window = new MainWindow(session, programFolder,
                                           {prompter, urlOpener, help, sounds.output(), sounds.speechEngine(),
-                                           sounds.effects(), fileChooser, &sounds.music()});
+                                           sounds.effects(), fileChooser, &sounds.music(), &sounds.midi()});
             mainWindow = window;
             prompter.setParent(window);
             fileChooser.setParent(window);

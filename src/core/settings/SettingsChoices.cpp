@@ -21,6 +21,8 @@ void applySettingsChoices(const Settings &chosen, Settings &settings, PracticeMo
     settings.BackMusic = chosen.BackMusic;
     settings.BackMusicpath = chosen.BackMusicpath;
     settings.CueMusic = chosen.CueMusic;
+    settings.KeyMusic = chosen.KeyMusic;
+    settings.MusicInst = chosen.MusicInst;
 
     for (qint16 Settings::*game : {&Settings::P1Text, &Settings::P1Speed, &Settings::P2Text,
                                    &Settings::MaxTss, &Settings::P2Speed, &Settings::P2MaxTime,

@@ -12,6 +12,7 @@
 #include "core/platform/UrlOpener.h"
 #include "core/settings/SettingsFile.h"
 #include "core/skins/SkinFile.h"
+#include "core/sound/MidiOut.h"
 #include "core/sound/MusicOutput.h"
 #include "core/sound/Speech.h"
 #include "core/users/UserSession.h"
@@ -41,6 +42,7 @@
 #include "gui/practice/SingleKeyDrill.h"
 #include "gui/practice/StatisticsBar.h"
 #include "gui/practice/TextFocus.h"
+#include "gui/sound/KeyboardMusicFilter.h"
 #include "gui/users/UserManagerDialog.h"
 #include "widgets/KorvelButton.h"
 
@@ -88,6 +90,8 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
       m_delay(new DelayTimer(this)),
       m_hook(new EditBoxHook(this)),
       m_keySounds(session.settings, services.soundEffects),
+      m_midiOut(services.midi ? std::make_unique<MidiOut>(*services.midi, services.prompter) : nullptr),
+      m_keyMusic(session.settings, m_midiOut.get()),
       m_codeTable(programFolder, session.settings),
       m_meanings(programFolder),
       // The speech engine is probed here, once: SpeechEngineReady.
@@ -167,6 +171,10 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     connect(&articleOptions, &ArticleOptions::meaningListWanted, this, &MainWindow::loadMeaningList);
 
     attachBuiltInInput();
+    // After the input method, so the letters reach the music before it takes them.
+    auto *keyMusic = new KeyboardMusicFilter(m_keyMusic, this);
+    for (const QString &name : TextFocus::boxNames())
+        keyMusic->watch(findChild<QWidget *>(name));
 
     for (QWidget *quiet : {static_cast<QWidget *>(m_Frame9->Frame2()), static_cast<QWidget *>(m_Frame9->Frame3()),
                            static_cast<QWidget *>(m_Frame9->Frame5()), static_cast<QWidget *>(m_Frame10), m_Frame11,

@@ -8,6 +8,7 @@
 #include "core/material/SystemRandom.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/sound/KeySoundSwitch.h"
+#include "core/sound/KeyboardMusic.h"
 #include "core/material/Language.h"
 #include "core/practice/MeaningList.h"
 #include "core/wubi/CodeTable.h"
@@ -30,6 +31,7 @@ class DrillPanel;
 class EditBoxHook;
 class InputBox;
 class MainMenuBar;
+class MidiOut;
 class PracticePanel;
 class ResultPanel;
 class QLabel;
@@ -71,6 +73,8 @@ public:
     // The drills of the practice panel's drill area.
     DrillPanel *drills() const { return m_drills; }
     Speech *speech() const { return m_speech; }
+    // The MIDI routines of "听" and the keyboard music; null without a synthesizer.
+    MidiOut *midiOut() const { return m_midiOut.get(); }
     CodeTable &codeTable() { return m_codeTable; }
     ResultPanel *Frame10() const { return m_Frame10; }
     QWidget *Frame11() const { return m_Frame11; }
@@ -196,6 +200,8 @@ private:
     DelayTimer *m_delay;         // tmrDelay and Delay
     EditBoxHook *m_hook;         // right-button hook of the input boxes
     KeySoundSwitch m_keySounds;  // key sounds while CueMusic is 1
+    std::unique_ptr<MidiOut> m_midiOut; // MidiOut on the services' synthesizer
+    KeyboardMusic m_keyMusic;    // letters played as notes while KeyMusic is 1
     CodeTable m_codeTable;       // the code lists of the input method
     MeaningList m_meanings;      // the English meaning list of the word hints
     SystemRandom m_random;       // the drills' draws

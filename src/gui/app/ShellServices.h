@@ -4,6 +4,7 @@
 
 class FileChooser;
 class HelpWindow;
+class MidiOutput;
 class MusicOutput;
 class Prompter;
 class SoundEffects;
@@ -13,8 +14,8 @@ class UrlOpener;
 
 // What the main window uses of the world outside it: message boxes, the web
 // browser and mail program, the help viewer, the sound device with the key
-// and game sounds, the speech engine and the background music player. Tests
-// hand in their own.
+// and game sounds, the speech engine, the background music player and the
+// MIDI synthesizer. Tests hand in their own.
 struct ShellServices
 {
     Prompter &prompter;
@@ -25,4 +26,5 @@ struct ShellServices
     SoundEffects &soundEffects;
     FileChooser &fileChooser;
     MusicOutput *music = nullptr; // none: the window stays without music
+    MidiOutput *midi = nullptr;   // none: no keyboard music, "听" disabled
 };

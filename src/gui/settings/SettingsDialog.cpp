@@ -6,6 +6,8 @@
 #include "core/settings/BuiltInInputMode.h"
 #include "core/settings/SkinList.h"
 #include "core/skins/SkinFile.h"
+#include "core/sound/GeneralMidiInstruments.h"
+#include "core/sound/MidiOut.h"
 #include "core/sound/Speech.h"
 #include "gui/app/DialogSkin.h"
 #include "gui/settings/HotKeyBox.h"
@@ -276,11 +278,38 @@ QWidget *SettingsDialog::makeMusicPage()
     m_cueMusic = new QCheckBox(QStringLiteral("提示音乐"));
     m_cueMusic->setObjectName(QStringLiteral("cueMusic"));
 
+    // Keyboard music: the switch, the instrument the letters play, and a
+    // letter to try it with.
+    m_KeyMusic = new QCheckBox(QStringLiteral("键盘音乐"));
+    m_KeyMusic->setObjectName(QStringLiteral("KeyMusic"));
+    m_MusicInst = new QComboBox;
+    m_MusicInst->setObjectName(QStringLiteral("MusicInst"));
+    m_MusicInst->addItems(GeneralMidiInstruments::names());
+    m_MusicInst->setMaxVisibleItems(16);
+    m_keyLetter = new QComboBox;
+    m_keyLetter->setObjectName(QStringLiteral("keyLetter"));
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter)
+        m_keyLetter->addItem(QString(QChar(letter)));
+    m_listen = makeDialogButton(QStringLiteral("listen"), QStringLiteral("听"));
+    m_listen->setMinimumSize(60, 28);
+    m_listen->setAccessibleDescription(QStringLiteral("试听所选乐器演奏所选字母的音符"));
+    m_listen->setEnabled(false);
+    connect(m_listen, &KorvelButton::clicked, this, &SettingsDialog::listen_Click);
+    auto *instrument = new QHBoxLayout;
+    instrument->addWidget(buddyLabel(QStringLiteral("乐器："), m_MusicInst));
+    instrument->addWidget(m_MusicInst, 1);
+    instrument->addSpacing(12);
+    instrument->addWidget(buddyLabel(QStringLiteral("字母："), m_keyLetter));
+    instrument->addWidget(m_keyLetter);
+    instrument->addWidget(m_listen);
+
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(m_backMusic);
     layout->addWidget(m_musicList, 1);
     layout->addWidget(m_musicChoice);
     layout->addWidget(m_cueMusic);
+    layout->addWidget(m_KeyMusic);
+    layout->addWidget(group(QStringLiteral("乐器试听"), instrument));
 
     m_backMusic->setChecked(m_settings.BackMusic == 1);
     m_musicChoice->setText(m_settings.BackMusic == 1 ? choiceCaption + m_chosenMusic : musicOff);
@@ -288,7 +317,26 @@ QWidget *SettingsDialog::makeMusicPage()
     fillMusicList();
     connect(m_musicList, &QListWidget::itemClicked, this, &SettingsDialog::musicList_Click);
     m_cueMusic->setChecked(m_settings.CueMusic == 1);
+    m_KeyMusic->setChecked(m_settings.KeyMusic == 1);
+    // A stored instrument outside the list leaves none selected; it stays.
+    const bool listed = m_settings.MusicInst >= 0 && m_settings.MusicInst < m_MusicInst->count();
+    m_MusicInst->setCurrentIndex(listed ? m_settings.MusicInst : -1);
     return page;
+}
+
+void SettingsDialog::setMidiOut(MidiOut *midi)
+{
+    m_midi = midi;
+    m_listen->setEnabled(m_midi != nullptr);
+}
+
+// The instrument is chosen first, so the note sounds as the list shows it.
+void SettingsDialog::listen_Click()
+{
+    if (!m_midi)
+        return;
+    if (m_midi->ProgramChange(0, GeneralMidiInstruments::programOf(m_MusicInst->currentIndex())))
+        m_midi->TestNote(m_keyLetter->currentIndex());
 }
 
 void SettingsDialog::fillMusicList()
@@ -490,6 +538,9 @@ Settings SettingsDialog::chosen() const
     chosen.BackMusic = m_backMusic->isChecked() ? 1 : 0;
     chosen.BackMusicpath = m_chosenMusic;
     chosen.CueMusic = m_cueMusic->isChecked() ? 1 : 0;
+    chosen.KeyMusic = m_KeyMusic->isChecked() ? 1 : 0;
+    if (m_MusicInst->currentIndex() >= 0)
+        chosen.MusicInst = qint16(m_MusicInst->currentIndex());
     for (const GameBox &box : gameBoxes()) {
         const auto *combo = findChild<QComboBox *>(QString::fromLatin1(box.name));
         // A stored value outside the list leaves no item selected; it stays.

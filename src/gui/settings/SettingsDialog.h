@@ -14,6 +14,7 @@
 class ColourChooser;
 class HotKeyBox;
 class KorvelButton;
+class MidiOut;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -46,6 +47,10 @@ public:
 
     void setPlaylistOpener(PlaylistOpener opener) { m_openPlaylist = std::move(opener); }
 
+    // The MIDI routines "听" plays through; null (the default) leaves the
+    // button disabled. Must outlive the dialog.
+    void setMidiOut(MidiOut *midi);
+
     // The settings as the controls show them.
     Settings chosen() const;
 
@@ -62,6 +67,7 @@ private:
     void skinList_Click();
     void musicList_Click();
     void backMusic_Click();
+    void listen_Click();
     void chooseColour(QPushButton *swatch, qint32 &colour);
     void showColour(QPushButton *swatch, qint32 colour);
     void Speed_Change();
@@ -73,6 +79,7 @@ private:
     Speech &m_speech;
     ColourChooser &m_colours;
     PlaylistOpener m_openPlaylist;
+    MidiOut *m_midi = nullptr;
 
     QString m_chosenSkin;      // empty for "默认皮肤"
     QString m_chosenMusic;
@@ -88,6 +95,10 @@ private:
     QListWidget *m_musicList;  // the "*.mid" files and the user-defined entry
     QLabel *m_musicChoice;     // "当前选择：..."
     QCheckBox *m_cueMusic;     // "提示音乐"
+    QCheckBox *m_KeyMusic;     // "键盘音乐"
+    QComboBox *m_MusicInst;    // "乐器：", the 128 General MIDI instruments
+    QComboBox *m_keyLetter;    // the letters A to Z whose note "听" plays
+    KorvelButton *m_listen;    // "听"
     QComboBox *m_InputMeans;   // "输入法："
     QButtonGroup *m_window;    // "上下对照" (0), "交替对照" (1)
     QPushButton *m_RightColor; // swatch beside "正确颜色"

@@ -23,6 +23,7 @@ bool SettingsDialogController::exec()
     Settings &settings = m_window.session().settings;
     SettingsDialog dialog(settings, m_window.programFolder(), m_window.look(), *m_window.speech(), m_colours,
                           &m_window);
+    dialog.setMidiOut(m_window.midiOut());
     dialog.setPlaylistOpener([this, &dialog] {
         UserSession &session = m_window.session();
         PlaylistWindowController playlist(session.userFolder, session.settings, m_window.programFolder(),

@@ -19,7 +19,7 @@ namespace {
 
 constexpr int effectChannel = 0;
 constexpr int speechChannel = 1;
-constexpr int channelCount = 2;
+constexpr int channelCount = SdlAudioOutput::synthChannel + 1;
 
 // 256 frames are under 6 ms at 44.1 or 48 kHz. A new sound waits at most one
 // buffer to be mixed and about two more in the device, so a key sound is
@@ -66,6 +66,8 @@ SdlAudioOutput::SdlAudioOutput()
     }
     m_open = true;
     Mix_AllocateChannels(channelCount);
+    // Every channel has its owner; none is free for "any channel" playing.
+    Mix_ReserveChannels(channelCount);
     m_defaultSound = chunkFromBytes(DefaultSound::wave());
 }
 

@@ -12,9 +12,9 @@
 struct Mix_Chunk;
 
 // The program's one sound device, opened through SDL2_mixer when this object
-// is made and closed when it goes. Effects play on one mixer channel and
-// speech on another; the background music can use the mixer's music stream
-// of the same device. Sounds are read once and kept, and the device runs with
+// is made and closed when it goes. Effects play on one mixer channel,
+// speech on another and the MIDI synthesizer on a third; the background
+// music can use the mixer's music stream of the same device. Sounds are read once and kept, and the device runs with
 // a small buffer, so a key sound starts within a few milliseconds of play().
 // Without a usable device every call is silent and returns at once.
 // Create one per program; call it from the thread that made it, except
@@ -29,6 +29,9 @@ public:
 
     // Whether a sound device is open.
     bool isOpen() const { return m_open; }
+
+    // The mixer channel kept for the MIDI synthesizer (FluidSynthMidiOutput).
+    static constexpr int synthChannel = 2;
 
     void preload(const QString &path) override;
     bool play(const QString &path) override;

@@ -4,6 +4,7 @@
 
 #include "core/sound/SoundEffects.h"
 #include "gui/sound/EspeakSpeechEngine.h"
+#include "gui/sound/FluidSynthMidiOutput.h"
 #include "gui/sound/MusicPlayer.h"
 #include "gui/sound/SdlAudioOutput.h"
 
@@ -11,9 +12,10 @@ class ProgramFolder;
 
 // The program's sound side, made once by the application and handed to
 // whoever plays sounds: the sound device, the speech engine that plays
-// through it, the key and game sounds of the program folder, and the
-// background music on the device's music stream. Members go in reverse
-// order, so the engine and the music stop before the device closes.
+// through it, the key and game sounds of the program folder, the
+// background music on the device's music stream and the MIDI synthesizer
+// of the note test and the keyboard music. Members go in reverse order, so
+// the engine, the music and the synthesizer stop before the device closes.
 class SoundSystem
 {
 public:
@@ -23,10 +25,12 @@ public:
     SpeechEngine &speechEngine() { return m_speechEngine; }
     SoundEffects &effects() { return m_effects; }
     MusicPlayer &music() { return m_music; }
+    FluidSynthMidiOutput &midi() { return m_midi; }
 
 private:
     SdlAudioOutput m_output;
     EspeakSpeechEngine m_speechEngine;
     SoundEffects m_effects;
     MusicPlayer m_music;
+    FluidSynthMidiOutput m_midi;
 };

@@ -120,6 +120,8 @@ void tst_SettingsChoices::eachStepSeesTheStepsBeforeIt()
     Settings chosen = settings;
     chosen.Skinpath = QString();
     chosen.BackMusicpath = QStringLiteral("/p/Music/b.mid");
+    chosen.KeyMusic = 1;
+    chosen.MusicInst = 40;
     chosen.P3Text = 2;
     chosen.CWordCue = 0;
     chosen.InputMeans = QStringLiteral("拼音");
@@ -135,8 +137,11 @@ void tst_SettingsChoices::eachStepSeesTheStepsBeforeIt()
     const Settings &atMusic = target.seen[1];
     QCOMPARE(atMusic.BackMusicpath, QString("/p/Music/a.mid"));
     QCOMPARE(atMusic.P3Text, 0);
+    QCOMPARE(atMusic.MusicInst, 0);
     const Settings &atReload = target.seen[2];
     QCOMPARE(atReload.BackMusicpath, QString("/p/Music/b.mid"));
+    QCOMPARE(atReload.KeyMusic, 1);
+    QCOMPARE(atReload.MusicInst, 40);
     QCOMPARE(atReload.P3Text, 2);
     QCOMPARE(atReload.CWordCue, 0);
     QCOMPARE(atReload.InputMeans, QString("拼音"));
@@ -162,8 +167,6 @@ void tst_SettingsChoices::unshownFieldsAreKept()
 {
     Settings settings = stored();
     Settings chosen = settings;
-    chosen.KeyMusic = 1;
-    chosen.MusicInst = 40;
     chosen.Voice = QStringLiteral("男声");
     chosen.CWbzgDemand = 0;
     chosen.Letter = 2;

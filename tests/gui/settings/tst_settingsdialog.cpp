@@ -7,10 +7,12 @@
 #include "core/settings/SettingsApplyTarget.h"
 #include "core/settings/SettingsChoices.h"
 #include "core/settings/SettingsFile.h"
+#include "core/sound/MidiOut.h"
 #include "core/sound/Speech.h"
 #include "gui/settings/HotKeyBox.h"
 #include "widgets/KorvelButton.h"
 
+#include "FakeMidiOutput.h"
 #include "FakeSoundOutput.h"
 #include "FakeSpeechEngine.h"
 #include "ScriptedPrompter.h"
@@ -48,6 +50,9 @@ private slots:
     void colourSwatch_data();
     void colourSwatch();
     void speechTestSaysTheWordEveryTime();
+    void keyboardMusicOpensFromTheSettings_data();
+    void keyboardMusicOpensFromTheSettings();
+    void listenPlaysTheChosenLetter();
     void okAppliesEveryPage();
     void cancelDiscards();
 
@@ -343,6 +348,69 @@ void tst_SettingsDialog::speechTestSaysTheWordEveryTime()
     QCOMPARE(m_engine->requests().last().wordsPerMinute, 250);
 }
 
+void tst_SettingsDialog::keyboardMusicOpensFromTheSettings_data()
+{
+    QTest::addColumn<int>("keyMusic");
+    QTest::addColumn<int>("musicInst");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("off, first instrument") << 0 << 0 << "Piano 1";
+    QTest::newRow("on, violin") << 1 << 40 << "Violin";
+    QTest::newRow("last instrument") << 0 << 127 << "Gun Shot";
+    // The instrument is not checked at login: outside the list none is
+    // selected and the stored number stays.
+    QTest::newRow("instrument past the list") << 1 << 128 << "";
+    QTest::newRow("negative instrument") << 1 << -3 << "";
+}
+
+void tst_SettingsDialog::keyboardMusicOpensFromTheSettings()
+{
+    QFETCH(int, keyMusic);
+    QFETCH(int, musicInst);
+    QFETCH(QString, shown);
+    m_settings.KeyMusic = qint16(keyMusic);
+    m_settings.MusicInst = qint16(musicInst);
+    open();
+    QCOMPARE(child<QCheckBox>("KeyMusic")->isChecked(), keyMusic == 1);
+    auto *instruments = child<QComboBox>("MusicInst");
+    QCOMPARE(instruments->count(), 128);
+    QCOMPARE(instruments->currentText(), shown);
+    QCOMPARE(m_dialog->chosen(), m_settings);
+    // Without MIDI routines there is nothing to listen with.
+    QVERIFY(!child<KorvelButton>("listen")->isEnabled());
+}
+
+// The chosen instrument first, then the test note: the note before stops.
+void tst_SettingsDialog::listenPlaysTheChosenLetter()
+{
+    open();
+    FakeMidiOutput output;
+    MidiOut midi(output, *m_prompter);
+    m_dialog->setMidiOut(&midi);
+    child<QListWidget>("pageList")->setCurrentRow(1); // the music page
+    auto *letters = child<QComboBox>("keyLetter");
+    QCOMPARE(letters->count(), 26);
+    QCOMPARE(letters->itemText(25), QString("Z"));
+    child<QComboBox>("MusicInst")->setCurrentText("Flute");
+    letters->setCurrentText("J");
+    auto *listen = child<KorvelButton>("listen");
+    QCOMPARE(listen->text(), QString("听"));
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QCOMPARE(output.sent, (QList<quint32>{0x0049C0, 0x000080, 0x7F2D90}));
+    output.sent.clear();
+    letters->setCurrentText("A");
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QCOMPARE(output.sent, (QList<quint32>{0x0049C0, 0x002D80, 0x7F2490}));
+
+    // A failing output: one box, without title.
+    output.failure = QStringLiteral("没有可用的声音设备");
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QCOMPARE(m_prompter->texts(), QStringList{"没有可用的声音设备"});
+    QCOMPARE(m_prompter->asked().first().title, QString());
+    // Listening chooses nothing: the settings change only by the list.
+    QCOMPARE(m_dialog->chosen().MusicInst, 73);
+}
+
 // Every page changed, OK, applied and saved as a quit would: the file holds
 // every change.
 void tst_SettingsDialog::okAppliesEveryPage()
@@ -351,6 +419,8 @@ void tst_SettingsDialog::okAppliesEveryPage()
     clickItem("skinList", "jade");
     clickItem("musicList", "b.mid");
     child<QCheckBox>("cueMusic")->click();
+    child<QCheckBox>("KeyMusic")->click();
+    child<QComboBox>("MusicInst")->setCurrentText("Whistle");
     child<QComboBox>("P1Speed")->setCurrentIndex(3);
     child<QComboBox>("MaxTss")->setCurrentIndex(0);
     child<QComboBox>("P2MaxTime")->setCurrentIndex(0);
@@ -370,7 +440,8 @@ void tst_SettingsDialog::okAppliesEveryPage()
     QCOMPARE(target.calls, QStringList({"skin jade", "play " + m_dialog->chosen().BackMusicpath, "reload 拼音",
                                         "restart 1"}));
     const QList<std::pair<QString, QString>> expected = {
-        {"Skinpath", "jade"}, {"CueMusic", "0"},     {"P1Speed", "3"},    {"MaxTss", "1"},
+        {"Skinpath", "jade"}, {"CueMusic", "0"},     {"KeyMusic", "1"},   {"MusicInst", "78"},
+        {"P1Speed", "3"},     {"MaxTss", "1"},
         {"P2MaxTime", "5"},   {"EAutoRecite", "0"},  {"InputMeans", "拼音"}, {"Window", "0"},
         {"Speed", "300"},     {"CueKey", "120"},     {"内置输入法", "开"},
     };
