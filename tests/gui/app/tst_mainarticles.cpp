@@ -1,9 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "core/settings/SettingsFile.h"
-#include "core/sound/SoundEffects.h"
-#include "core/users/UserSession.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
 #include "gui/practice/PracticePanel.h"
 #include "gui/results/ResultPanel.h"
@@ -11,11 +7,7 @@
 #include "gui/results/SaveLogDialog.h"
 #include "widgets/InputBox.h"
 
-#include "FakeSoundOutput.h"
-#include "FakeSpeechEngine.h"
-#include "RecordingUrlOpener.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedPrompter.h"
+#include "MainWindowRig.h"
 #include "TestFolder.h"
 
 #include <QDir>
@@ -65,28 +57,15 @@ void tst_MainArticles::articleToResultTable()
     TestFolder userFolder;
     TestFolder files;
     files.write(QStringLiteral("short.txt"), article); // "你同" in GBK
-    const ProgramFolder shipped(QStringLiteral(QINTARA_SHIPPED_DATA_DIR));
-    UserSession session;
-    session.userFolder = userFolder.path();
-    DefaultSettings(session.settings, shipped);
-    session.settings.Window = qint16(window);
-    session.settings.BuiltInInput = QStringLiteral("开");
-    session.settings.InputMeans = QStringLiteral("五笔");
-    ScriptedPrompter prompter;
-    RecordingUrlOpener urls;
-    ScriptedFileChooser chooser;
-    HelpWindow help;
-    FakeSoundOutput sound;
-    FakeSpeechEngine speech;
-    SoundEffects effects(shipped, sound);
-    auto *main = new MainWindow(session, shipped, { prompter, urls, help, sound, speech, effects, chooser });
-    main->load();
-    main->show();
-    main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(main));
+    MainWindowRig rig(QStringLiteral(QINTARA_SHIPPED_DATA_DIR), userFolder.path());
+    rig.session.settings.Window = qint16(window);
+    rig.session.settings.BuiltInInput = QStringLiteral("开");
+    rig.session.settings.InputMeans = QStringLiteral("五笔");
+    QVERIFY(rig.open());
+    MainWindow *main = rig.window();
 
     const bool chinese = !inputShown.isEmpty();
-    chooser.answerNext(files.file(QStringLiteral("short.txt")));
+    rig.files.answerNext(files.file(QStringLiteral("short.txt")));
     main->SmartNetXpButtonm_Click(chinese ? 2 : 1, 4);
     QVERIFY(main->Frame9()->isVisible());
     QCOMPARE(main->shell().currentMode, chinese ? PracticeMode::ChineseArticle : PracticeMode::EnglishArticle);
@@ -110,7 +89,7 @@ void tst_MainArticles::articleToResultTable()
     QTest::keyClicks(box, keys);
     QTRY_VERIFY(saved);
     QCOMPARE(keystrokesShown, keystrokes);
-    QCOMPARE(prompter.texts(), QStringList { QStringLiteral("数据保存成功 ！") });
+    QCOMPARE(rig.prompter.texts(), QStringList { QStringLiteral("数据保存成功 ！") });
     QCOMPARE(QFileInfo(userFolder.file(chinese ? QStringLiteral("Cgrade.dat") : QStringLiteral("Egrade.dat"))).size(), 30);
     QVERIFY(main->Picture11()->isVisible());
 
@@ -119,7 +98,6 @@ void tst_MainArticles::articleToResultTable()
     const auto rows = chinese ? main->Frame10()->ListView2()->rows() : main->Frame10()->ListView1()->rows();
     QCOMPARE(rows.size(), 1);
     QVERIFY2(rows.first().contains(chinese ? QStringLiteral("2") : QStringLiteral("3")), qPrintable(rows.first().join(u'|')));
-    delete main;
 }
 
 // The chosen article's path is stored in the settings at the end of the run;
@@ -131,29 +109,18 @@ void tst_MainArticles::articleWhosePathCannotBeKeptIsRefused()
     const QString name = QStringLiteral("青檀打字练习软件第四版安装程序文件夹目录");
     const QString path = files.file(name + '/' + name + '/' + name + QStringLiteral("/short.txt"));
     files.write(QDir(files.path()).relativeFilePath(path), QByteArrayLiteral("abc"));
-    const ProgramFolder shipped(QStringLiteral(QINTARA_SHIPPED_DATA_DIR));
-    UserSession session;
-    session.userFolder = userFolder.path();
-    DefaultSettings(session.settings, shipped);
-    ScriptedPrompter prompter;
-    RecordingUrlOpener urls;
-    ScriptedFileChooser chooser;
-    HelpWindow help;
-    FakeSoundOutput sound;
-    FakeSpeechEngine speech;
-    SoundEffects effects(shipped, sound);
-    auto *main = new MainWindow(session, shipped, { prompter, urls, help, sound, speech, effects, chooser });
-    main->load();
-    main->show();
+    MainWindowRig rig(QStringLiteral(QINTARA_SHIPPED_DATA_DIR), userFolder.path());
+    QVERIFY(rig.open({ .wait = MainWindowRig::Wait::None }));
+    MainWindow *main = rig.window();
 
-    chooser.answerNext(path);
+    rig.files.answerNext(path);
     main->SmartNetXpButtonm_Click(1, 4);
-    QCOMPARE(prompter.asked().size(), 1);
-    QVERIFY2(prompter.texts().first().startsWith(QStringLiteral("文件的路径太长")), qPrintable(prompter.texts().first()));
-    QCOMPARE(prompter.asked().first().icon, Prompter::Icon::Warning);
+    QCOMPARE(rig.prompter.asked().size(), 1);
+    QVERIFY2(rig.prompter.texts().first().startsWith(QStringLiteral("文件的路径太长")),
+             qPrintable(rig.prompter.texts().first()));
+    QCOMPARE(rig.prompter.asked().first().icon, Prompter::Icon::Warning);
     QVERIFY(main->shell().currentMode != PracticeMode::EnglishArticle);
-    QVERIFY(session.settings.Earticle.isEmpty());
-    delete main;
+    QVERIFY(rig.session.settings.Earticle.isEmpty());
 }
 
 QTEST_MAIN(tst_MainArticles)

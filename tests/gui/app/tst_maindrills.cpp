@@ -2,9 +2,6 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/ime/ImeTable.h"
 #include "core/settings/SettingsFile.h"
-#include "core/sound/SoundEffects.h"
-#include "core/users/UserSession.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/MainWindow.h"
 #include "gui/practice/PracticePanel.h"
@@ -13,16 +10,13 @@
 #include "widgets/OnScreenKeyboard.h"
 
 #include "DiskAudio.h"
-#include "FakeSoundOutput.h"
-#include "FakeSpeechEngine.h"
-#include "RecordingUrlOpener.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedPrompter.h"
+#include "MainWindowRig.h"
 #include "TestFolder.h"
 
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -58,63 +52,31 @@ private slots:
     void lettersLeadingNowhereShowTheCode();
 
 private:
-    void makeWindow(ShellServices services);
-    // A window on fake sound and speech that live as long as it.
-    void makeQuietWindow();
-    QString label(const QString &name) const { return m_window->findChild<QLabel *>(name)->text(); }
+    MainWindow *window() const { return m_rig->window(); }
+    QString label(const QString &name) const { return window()->findChild<QLabel *>(name)->text(); }
     // The next character to type: the target character, or the first one of the target word.
     QString target() const;
     void typeTarget();
 
     std::unique_ptr<TestFolder> m_userFolder;
-    UserSession m_session;
-    ScriptedPrompter m_prompter;
-    RecordingUrlOpener m_urls;
-    ScriptedFileChooser m_files;
-    std::unique_ptr<HelpWindow> m_help;
-    MainWindow *m_window = nullptr;
-    FakeSoundOutput m_sound;
-    FakeSpeechEngine m_speech;
-    std::unique_ptr<SoundEffects> m_effects;
+    std::unique_ptr<MainWindowRig> m_rig;
 };
 
 void tst_MainDrills::init()
 {
     m_userFolder = std::make_unique<TestFolder>();
-    m_help = std::make_unique<HelpWindow>();
-    m_prompter.clear();
-    m_session = {};
-    m_session.userFolder = m_userFolder->path();
-    DefaultSettings(m_session.settings, shippedData());
+    m_rig = std::make_unique<MainWindowRig>(shippedData().root(), m_userFolder->path());
 }
 
 void tst_MainDrills::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
-    m_effects.reset();
-    m_help.reset();
+    m_rig.reset();
     m_userFolder.reset();
-}
-
-void tst_MainDrills::makeWindow(ShellServices services)
-{
-    m_window = new MainWindow(m_session, shippedData(), services);
-    m_window->load();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-}
-
-void tst_MainDrills::makeQuietWindow()
-{
-    m_effects = std::make_unique<SoundEffects>(shippedData(), m_sound);
-    makeWindow({ m_prompter, m_urls, *m_help, m_sound, m_speech, *m_effects, m_files });
 }
 
 QString tst_MainDrills::target() const
 {
-    const auto *word = m_window->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
+    const auto *word = window()->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
     if (word->isVisible())
         return word->toPlainText().left(1);
     return label(QStringLiteral("Label2"));
@@ -157,17 +119,14 @@ void tst_MainDrills::everyDrillEntry()
     QFETCH(QString, modeName);
     QFETCH(QString, box);
 
-    FakeSoundOutput sound;
-    FakeSpeechEngine speech;
-    SoundEffects effects(shippedData(), sound);
-    m_session.settings.CueMusic = 1;
-    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects, m_files });
+    m_rig->session.settings.CueMusic = 1;
+    QVERIFY(m_rig->open());
 
-    m_window->SmartNetXpButtonm_Click(menu, entry);
-    QCOMPARE(::modeName(m_window->shell().currentMode), modeName);
-    QVERIFY(m_window->Frame9()->isVisible());
-    QVERIFY(m_window->Frame9()->Frame3()->isVisible());
-    QVERIFY(!m_window->Picture11()->isVisible());
+    window()->SmartNetXpButtonm_Click(menu, entry);
+    QCOMPARE(::modeName(window()->shell().currentMode), modeName);
+    QVERIFY(window()->Frame9()->isVisible());
+    QVERIFY(window()->Frame9()->Frame3()->isVisible());
+    QVERIFY(!window()->Picture11()->isVisible());
     QCOMPARE(QApplication::focusWidget()->objectName(), box);
     QVERIFY(!target().isEmpty());
 
@@ -176,21 +135,21 @@ void tst_MainDrills::everyDrillEntry()
     QCOMPARE(label(QStringLiteral("Lab_zishu")), "1");
     QCOMPARE(label(QStringLiteral("Lab_zhenquizishu")), "1");
     QCOMPARE(label(QStringLiteral("Lab_chuowuzishu")), "0");
-    QVERIFY(m_window->Frame9()->Timer2().isActive());
-    QVERIFY(sound.played().contains(QStringLiteral("play ") + shippedData().path(QStringLiteral("\\Music\\sound\\type.wav"))));
+    QVERIFY(window()->Frame9()->Timer2().isActive());
+    QVERIFY(m_rig->sound.played().contains(QStringLiteral("play ")
+                                           + shippedData().path(QStringLiteral("\\Music\\sound\\type.wav"))));
     if (typed.at(0).unicode() < 0x80 && box == u"Text1")
-        QVERIFY(m_window->Frame9()->LUMOJP1()->accessibleDescription().startsWith(u"下一个键"));
-    QCOMPARE(m_prompter.asked().size(), 0);
+        QVERIFY(window()->Frame9()->LUMOJP1()->accessibleDescription().startsWith(u"下一个键"));
+    QCOMPARE(m_rig->prompter.asked().size(), 0);
 
     // Quitting keeps the chosen material for the next login.
-    m_prompter.answerNext(Prompter::Answer::Yes);
-    m_window->close();
+    m_rig->prompter.answerNext(Prompter::Answer::Yes);
+    window()->close();
     const std::optional<Settings> saved =
         LoadSettings(m_userFolder->file(QStringLiteral("Deplog.ini")), shippedData());
     QVERIFY(saved);
-    QCOMPARE(saved->Eword, m_session.settings.Eword);
-    QCOMPARE(saved->Cword, m_session.settings.Cword);
-    m_window = nullptr; // closed and deleted on close
+    QCOMPARE(saved->Eword, m_rig->session.settings.Eword);
+    QCOMPARE(saved->Cword, m_rig->session.settings.Cword);
 }
 
 void tst_MainDrills::realSoundAndSpeech()
@@ -200,9 +159,12 @@ void tst_MainDrills::realSoundAndSpeech()
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
     SoundSystem sounds(shippedData());
-    m_session.settings.CueMusic = 1;
-    m_session.settings.EWordRecite = 1;
-    makeWindow({ m_prompter, m_urls, *m_help, sounds.output(), sounds.speechEngine(), sounds.effects(), m_files });
+    // The window plays through the sound system: it goes first, whatever fails.
+    const auto windowFirst = qScopeGuard([this] { delete m_rig->window(); });
+    m_rig->session.settings.CueMusic = 1;
+    m_rig->session.settings.EWordRecite = 1;
+    QVERIFY(m_rig->openWith({ m_rig->prompter, m_rig->urls, m_rig->help, sounds.output(), sounds.speechEngine(),
+                              sounds.effects(), m_rig->files }));
 
     const auto loudSamples = [&recording] { return loudSamplesIn(recording); };
     // Waits until the device has played out what it was given.
@@ -216,39 +178,34 @@ void tst_MainDrills::realSoundAndSpeech()
     };
 
     // The first word is read aloud when the drill opens, the key sounds when typed.
-    m_window->SmartNetXpButtonm_Click(1, 2);
+    window()->SmartNetXpButtonm_Click(1, 2);
     QTRY_VERIFY_WITH_TIMEOUT(loudSamples() > 1000, 5000);
     const qsizetype spoken = playedOut();
     typeTarget();
     QTRY_VERIFY_WITH_TIMEOUT(loudSamples() > spoken + 1000, 5000);
-    QCOMPARE(m_prompter.asked().size(), 0);
-    delete m_window;
-    m_window = nullptr;
+    QCOMPARE(m_rig->prompter.asked().size(), 0);
 }
 
 // An open menu must not take the letters typed into a drill: "p" is the
 // access key of "单词练习(&P)", and the letter drill's box has the caret.
 void tst_MainDrills::lettersBelongToTheBoxWhileAMenuIsOpen()
 {
-    FakeSoundOutput sound;
-    FakeSpeechEngine speech;
-    SoundEffects effects(shippedData(), sound);
-    makeWindow({ m_prompter, m_urls, *m_help, sound, speech, effects, m_files });
-    m_window->SmartNetXpButtonm_Click(1, 1);
+    QVERIFY(m_rig->open());
+    window()->SmartNetXpButtonm_Click(1, 1);
     QWidget *box = QApplication::focusWidget();
     QCOMPARE(box->objectName(), "Text1");
 
-    m_window->menuBar()->showMenu(1);
-    QCOMPARE(m_window->menuBar()->openMenu(), 1);
+    window()->menuBar()->showMenu(1);
+    QCOMPARE(window()->menuBar()->openMenu(), 1);
     QTest::keyClick(box, Qt::Key_P);
-    QCOMPARE(m_window->shell().currentMode, PracticeMode::Letters);
-    QVERIFY(m_window->Frame9()->Frame3()->isVisible());
+    QCOMPARE(window()->shell().currentMode, PracticeMode::Letters);
+    QVERIFY(window()->Frame9()->Frame3()->isVisible());
     QCOMPARE(label(QStringLiteral("Lab_zishu")), "1");
 
     // With Alt the access key still chooses its entry.
-    m_window->menuBar()->showMenu(1);
+    window()->menuBar()->showMenu(1);
     QTest::keyClick(box, Qt::Key_P, Qt::AltModifier);
-    QCOMPARE(m_window->shell().currentMode, PracticeMode::Words);
+    QCOMPARE(window()->shell().currentMode, PracticeMode::Words);
 }
 
 void tst_MainDrills::builtInInput_data()
@@ -279,15 +236,15 @@ void tst_MainDrills::builtInInput()
     QFETCH(QString, inputShown);
     QFETCH(bool, typesChinese);
 
-    m_session.settings.BuiltInInput = setting;
-    m_session.settings.InputMeans = inputMeans;
-    makeQuietWindow();
-    m_window->SmartNetXpButtonm_Click(menu, entry);
+    m_rig->session.settings.BuiltInInput = setting;
+    m_rig->session.settings.InputMeans = inputMeans;
+    QVERIFY(m_rig->open());
+    window()->SmartNetXpButtonm_Click(menu, entry);
     QWidget *box = QApplication::focusWidget();
     QVERIFY(qobject_cast<InputBox *>(box));
 
-    const auto *inputLine = m_window->findChild<QLabel *>(QStringLiteral("Lab_shurufa"));
-    const auto *figures = m_window->findChild<QLabel *>(QStringLiteral("Lab_jijian"));
+    const auto *inputLine = window()->findChild<QLabel *>(QStringLiteral("Lab_shurufa"));
+    const auto *figures = window()->findChild<QLabel *>(QStringLiteral("Lab_jijian"));
     QCOMPARE(inputLine->isVisible() ? inputLine->text() : QString(), inputShown);
     QCOMPARE(figures->isVisible(), typesChinese);
 
@@ -306,7 +263,7 @@ void tst_MainDrills::builtInInput()
     QTest::keyClicks(box, code);
     if (label(QStringLiteral("Lab_zishu")) == u"0") {
         // Not decided by the code: the candidate's number picks it.
-        const auto *list = m_window->findChild<QListWidget *>(QStringLiteral("imeCandidates"));
+        const auto *list = window()->findChild<QListWidget *>(QStringLiteral("imeCandidates"));
         QVERIFY(list && list->isVisible());
         int number = 0;
         // Rare characters of a common spelling stand on a later page.
@@ -329,12 +286,12 @@ void tst_MainDrills::builtInInput()
 
 void tst_MainDrills::ctrlSpaceTurnsTheBuiltInInputOver()
 {
-    m_session.settings.BuiltInInput = QStringLiteral("开");
-    m_session.settings.InputMeans = QStringLiteral("五笔");
-    makeQuietWindow();
-    m_window->SmartNetXpButtonm_Click(2, 1);
+    m_rig->session.settings.BuiltInInput = QStringLiteral("开");
+    m_rig->session.settings.InputMeans = QStringLiteral("五笔");
+    QVERIFY(m_rig->open());
+    window()->SmartNetXpButtonm_Click(2, 1);
     QWidget *box = QApplication::focusWidget();
-    const auto *inputLine = m_window->findChild<QLabel *>(QStringLiteral("Lab_shurufa"));
+    const auto *inputLine = window()->findChild<QLabel *>(QStringLiteral("Lab_shurufa"));
     QCOMPARE(inputLine->text(), "内置五笔");
 
     QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
@@ -351,13 +308,13 @@ void tst_MainDrills::ctrlSpaceTurnsTheBuiltInInputOver()
 // as the code-hint hot key does, and count nothing.
 void tst_MainDrills::lettersLeadingNowhereShowTheCode()
 {
-    m_session.settings.BuiltInInput = QStringLiteral("开");
-    m_session.settings.InputMeans = QStringLiteral("五笔");
-    m_session.settings.CWordCue = 0;
-    makeQuietWindow();
-    m_window->SmartNetXpButtonm_Click(2, 1);
+    m_rig->session.settings.BuiltInInput = QStringLiteral("开");
+    m_rig->session.settings.InputMeans = QStringLiteral("五笔");
+    m_rig->session.settings.CWordCue = 0;
+    QVERIFY(m_rig->open());
+    window()->SmartNetXpButtonm_Click(2, 1);
     QWidget *box = QApplication::focusWidget();
-    const auto *hint = m_window->findChild<QLabel *>(QStringLiteral("Label4"));
+    const auto *hint = window()->findChild<QLabel *>(QStringLiteral("Label4"));
     QVERIFY(!hint->isVisible());
 
     QTest::keyClicks(box, QStringLiteral("yyyv"));

@@ -1,28 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/app/MainMenus.h"
-#include "core/settings/SettingsFile.h"
-#include "core/sound/SoundEffects.h"
-#include "core/users/UserSession.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
 #include "gui/settings/SettingsDialog.h"
 #include "gui/sound/PlaylistWindow.h"
 #include "widgets/KorvelButton.h"
 
-#include "FakeMusicOutput.h"
-#include "FakeSoundOutput.h"
-#include "FakeSpeechEngine.h"
-#include "RecordingUrlOpener.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedPrompter.h"
+#include "MainWindowRig.h"
 #include "TestFolder.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -47,18 +37,10 @@ private:
     // Runs answer on the modal window of type T once it is shown.
     template<typename T> void whenShown(const std::function<void(T *)> &answer);
     static void clickButton(QWidget *window, const QString &name);
+    MainWindow *window() const { return m_rig->window(); }
 
     std::unique_ptr<TestFolder> m_folder;
-    UserSession m_session;
-    ScriptedPrompter m_prompter;
-    RecordingUrlOpener m_urls;
-    std::unique_ptr<ScriptedFileChooser> m_files;
-    std::unique_ptr<HelpWindow> m_help;
-    FakeSoundOutput m_sound;
-    FakeSpeechEngine m_speechEngine;
-    std::unique_ptr<SoundEffects> m_effects;
-    FakeMusicOutput m_music;
-    QPointer<MainWindow> m_window;
+    std::unique_ptr<MainWindowRig> m_rig;
 };
 
 void tst_MainMusic::init()
@@ -67,33 +49,20 @@ void tst_MainMusic::init()
     m_folder->makeFolder(QStringLiteral("chinese/五笔"));
     m_folder->write(QStringLiteral("Music/a.mid"), "MThd");
     m_folder->write(QStringLiteral("Music/b.mid"), "MThd");
-    m_prompter.clear();
-    m_files = std::make_unique<ScriptedFileChooser>();
-    m_help = std::make_unique<HelpWindow>();
-    m_music.calls.clear();
 }
 
 void tst_MainMusic::cleanup()
 {
-    delete m_window;
-    m_help.reset();
+    m_rig.reset();
     m_folder.reset();
 }
 
 void tst_MainMusic::makeWindow(qint16 backMusic, const QString &backMusicPath)
 {
-    const ProgramFolder folder(m_folder->path());
-    m_session = {};
-    m_session.userFolder = m_folder->file(QStringLiteral("user/default"));
-    QDir().mkpath(m_session.userFolder);
-    DefaultSettings(m_session.settings, folder);
-    m_session.settings.BackMusic = backMusic;
-    m_session.settings.BackMusicpath = backMusicPath;
-    m_effects = std::make_unique<SoundEffects>(folder, m_sound);
-    m_window = new MainWindow(m_session, folder,
-                              {m_prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects, *m_files, &m_music});
-    m_window->load();
-    m_window->show();
+    m_rig = std::make_unique<MainWindowRig>(m_folder->path(), m_folder->file(QStringLiteral("user/default")));
+    m_rig->session.settings.BackMusic = backMusic;
+    m_rig->session.settings.BackMusicpath = backMusicPath;
+    QVERIFY(m_rig->open({.wait = MainWindowRig::Wait::None, .music = true}));
 }
 
 template<typename T> void tst_MainMusic::whenShown(const std::function<void(T *)> &answer)
@@ -132,20 +101,20 @@ void tst_MainMusic::startUp()
     QFETCH(QString, played);
     QFETCH(bool, musicOn);
     makeWindow(backMusic, path.isEmpty() ? QString() : m_folder->file(path));
-    QCOMPARE(m_music.calls, QStringList({played.replace("play ", "play " + m_folder->path() + "/")}));
-    QCOMPARE(m_window->shell().musicOn, musicOn);
+    QCOMPARE(m_rig->music.calls, QStringList({played.replace("play ", "play " + m_folder->path() + "/")}));
+    QCOMPARE(window()->shell().musicOn, musicOn);
 }
 
 void tst_MainMusic::soundButtonStopsAndResumes()
 {
     makeWindow(1, m_folder->file("Music/b.mid"));
-    m_music.calls.clear();
-    m_window->KorvelButton3_Click(ToolBand::Sound);
-    QCOMPARE(m_music.calls, QStringList({"stop"}));
-    QVERIFY(!m_window->shell().musicOn);
-    m_window->KorvelButton3_Click(ToolBand::Sound);
-    QCOMPARE(m_music.calls, QStringList({"stop", "resume"}));
-    QVERIFY(m_window->shell().musicOn);
+    m_rig->music.calls.clear();
+    window()->KorvelButton3_Click(ToolBand::Sound);
+    QCOMPARE(m_rig->music.calls, QStringList({"stop"}));
+    QVERIFY(!window()->shell().musicOn);
+    window()->KorvelButton3_Click(ToolBand::Sound);
+    QCOMPARE(m_rig->music.calls, QStringList({"stop", "resume"}));
+    QVERIFY(window()->shell().musicOn);
 }
 
 void tst_MainMusic::playlistChosenInTheSettings_data()
@@ -166,9 +135,9 @@ void tst_MainMusic::playlistChosenInTheSettings()
     QFETCH(QStringList, calls);
     QFETCH(QString, backMusicPath);
     makeWindow(1, m_folder->file("Music/b.mid"));
-    m_music.calls.clear();
+    m_rig->music.calls.clear();
     const QString list = m_folder->file("user/default/temp.m3u");
-    m_files->answerNextFiles(QStringList{"/songs/x.mp3", "/songs/y.mp3"});
+    m_rig->files.answerNextFiles(QStringList{"/songs/x.mp3", "/songs/y.mp3"});
 
     whenShown<SettingsDialog>([&](SettingsDialog *settings) {
         whenShown<PlaylistWindow>([](PlaylistWindow *playlist) {
@@ -183,10 +152,10 @@ void tst_MainMusic::playlistChosenInTheSettings()
         QCOMPARE(settings->findChild<QLabel *>("musicChoice")->text(), "当前选择：" + list);
         clickButton(settings, settingsButton);
     });
-    m_window->SmartNetXpButtonm_Click(MainMenus::System, MainMenus::SettingsDialog);
+    window()->SmartNetXpButtonm_Click(MainMenus::System, MainMenus::SettingsDialog);
 
-    QCOMPARE(m_music.calls, calls.replaceInStrings("<list>", list));
-    QCOMPARE(m_session.settings.BackMusicpath, backMusicPath.replace("<list>", list));
+    QCOMPARE(m_rig->music.calls, calls.replaceInStrings("<list>", list));
+    QCOMPARE(m_rig->session.settings.BackMusicpath, backMusicPath.replace("<list>", list));
     QCOMPARE(m_folder->read("user/default/temp.m3u"), QByteArray("/songs/x.mp3\r\n/songs/y.mp3\r\n\r\n"));
 }
 

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "core/settings/SettingsFile.h"
-#include "core/sound/SoundEffects.h"
-#include "core/users/UserSession.h"
 #include "gui/app/CaptionBar.h"
 #include "gui/app/CaptionButton.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
@@ -16,16 +12,10 @@
 #include "widgets/KorvelButton.h"
 #include "widgets/MenuButton.h"
 
-#include "FakeSoundOutput.h"
-#include "FakeSpeechEngine.h"
-#include "RecordingUrlOpener.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedPrompter.h"
+#include "MainWindowRig.h"
 #include "TestFolder.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QPointer>
 #include <QTest>
 
 namespace {
@@ -62,17 +52,10 @@ private slots:
 private:
     void makeWindow(const QString &skinpath);
     void verifyBuiltInLook() const;
+    MainWindow *window() const { return m_rig->window(); }
 
     std::unique_ptr<TestFolder> m_folder;
-    UserSession m_session;
-    ScriptedPrompter m_prompter;
-    RecordingUrlOpener m_urls;
-    ScriptedFileChooser m_files;
-    std::unique_ptr<HelpWindow> m_help;
-    FakeSoundOutput m_sound;
-    FakeSpeechEngine m_speechEngine;
-    std::unique_ptr<SoundEffects> m_effects;
-    QPointer<MainWindow> m_window;
+    std::unique_ptr<MainWindowRig> m_rig;
 };
 
 void tst_MainSkin::init()
@@ -81,44 +64,31 @@ void tst_MainSkin::init()
     m_folder->makeFolder(QStringLiteral("chinese/五笔"));
     m_folder->copyFixture(QStringLiteral("skins/program"));
     m_folder->write(QStringLiteral("resources/over.wav"), "RIFF");
-    m_prompter.clear();
-    m_sound.clear();
-    m_help = std::make_unique<HelpWindow>();
 }
 
 void tst_MainSkin::cleanup()
 {
-    delete m_window;
-    m_help.reset();
+    m_rig.reset();
     m_folder.reset();
 }
 
 void tst_MainSkin::makeWindow(const QString &skinpath)
 {
-    const ProgramFolder folder(m_folder->path());
-    m_session = {};
-    m_session.userFolder = m_folder->file(QStringLiteral("user/default"));
-    QDir().mkpath(m_session.userFolder);
-    DefaultSettings(m_session.settings, folder);
-    m_session.settings.Skinpath = skinpath;
-    m_effects = std::make_unique<SoundEffects>(folder, m_sound);
-    m_window = new MainWindow(m_session, folder,
-                              {m_prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects, m_files});
-    m_window->load();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_rig = std::make_unique<MainWindowRig>(m_folder->path(), m_folder->file(QStringLiteral("user/default")));
+    m_rig->session.settings.Skinpath = skinpath;
+    QVERIFY(m_rig->open({.wait = MainWindowRig::Wait::Exposed}));
 }
 
 void tst_MainSkin::verifyBuiltInLook() const
 {
-    QVERIFY(!m_window->SkinLoaded());
+    QVERIFY(!window()->SkinLoaded());
     const WindowPictures builtIn = WindowPictures::builtIn();
-    QCOMPARE(m_window->captionBar()->captionPicture().toImage(), builtIn.caption.toImage());
-    QCOMPARE(m_window->look().pictures.rimRight.toImage(), builtIn.rimRight.toImage());
-    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(249, 247, 242));
-    QCOMPARE(m_window->captionBar()->titleColor(), QColor(Qt::white));
-    QCOMPARE(m_window->toolBand()->backColor(), QColor(249, 247, 242));
-    QCOMPARE(m_window->menuBar()->panel(1)->sheetColor(), QColor(Qt::white));
+    QCOMPARE(window()->captionBar()->captionPicture().toImage(), builtIn.caption.toImage());
+    QCOMPARE(window()->look().pictures.rimRight.toImage(), builtIn.rimRight.toImage());
+    QCOMPARE(window()->palette().color(QPalette::Window), QColor(249, 247, 242));
+    QCOMPARE(window()->captionBar()->titleColor(), QColor(Qt::white));
+    QCOMPARE(window()->toolBand()->backColor(), QColor(249, 247, 242));
+    QCOMPARE(window()->menuBar()->panel(1)->sheetColor(), QColor(Qt::white));
 }
 
 void tst_MainSkin::noSkin_data()
@@ -135,48 +105,48 @@ void tst_MainSkin::noSkin()
     QFETCH(QString, skinpath);
     makeWindow(skinpath);
     verifyBuiltInLook();
-    QVERIFY(m_prompter.asked().isEmpty());
-    QCOMPARE(m_session.settings.Skinpath, skinpath);
+    QVERIFY(m_rig->prompter.asked().isEmpty());
+    QCOMPARE(m_rig->session.settings.Skinpath, skinpath);
 }
 
 void tst_MainSkin::skinDressesTheWindow()
 {
     makeWindow(QStringLiteral("湖蓝"));
-    QVERIFY(m_prompter.asked().isEmpty());
-    QVERIFY(m_window->SkinLoaded());
+    QVERIFY(m_rig->prompter.asked().isEmpty());
+    QVERIFY(window()->SkinLoaded());
 
-    CaptionBar *caption = m_window->captionBar();
+    CaptionBar *caption = window()->captionBar();
     QCOMPARE(middleColour(caption->captionPicture()), QColor(10, 20, 30));
     QCOMPARE(middleColour(caption->aboutButton()->normalPicture()), QColor(40, 0, 0));
     QCOMPARE(middleColour(caption->aboutButton()->hoverPicture()), QColor(41, 0, 0));
     QCOMPARE(middleColour(caption->minimiseButton()->normalPicture()), QColor(50, 0, 0));
     QCOMPARE(middleColour(caption->closeButton()->hoverPicture()), QColor(61, 0, 0));
-    const WindowPictures &rims = m_window->look().pictures;
+    const WindowPictures &rims = window()->look().pictures;
     QCOMPARE(middleColour(rims.rimLeft), QColor(70, 0, 0));
     QCOMPARE(middleColour(rims.rimRight), QColor(74, 0, 0)); // "Rim_Right.PNG" on disk
     QCOMPARE(caption->titleColor(), QColor(255, 255, 0));
 
     // The rim is painted in its pictures around the window colour.
-    const QImage face = m_window->grab().toImage();
+    const QImage face = window()->grab().toImage();
     const qreal ratio = face.devicePixelRatio();
-    QCOMPARE(face.pixelColor(QPoint(1, m_window->height() / 2) * ratio), QColor(70, 0, 0));
-    QCOMPARE(face.pixelColor(QPoint(m_window->width() / 2, m_window->height() - 2) * ratio), QColor(72, 0, 0));
+    QCOMPARE(face.pixelColor(QPoint(1, window()->height() / 2) * ratio), QColor(70, 0, 0));
+    QCOMPARE(face.pixelColor(QPoint(window()->width() / 2, window()->height() - 2) * ratio), QColor(72, 0, 0));
 
-    QCOMPARE(m_window->palette().color(QPalette::Window), skinWindow);
+    QCOMPARE(window()->palette().color(QPalette::Window), skinWindow);
     // Check boxes and labels take the label colour.
-    QCheckBox *box = m_window->findChild<QCheckBox *>();
+    QCheckBox *box = window()->findChild<QCheckBox *>();
     QVERIFY(box);
     QCOMPARE(box->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    QCOMPARE(m_window->toolBand()->backColor(), skinWindow);
-    QCOMPARE(m_window->toolBand()->button(0)->backColor(), skinWindow);
-    QCOMPARE(m_window->toolBand()->button(0)->xpColorHover(), QColor(224, 224, 224));
-    QCOMPARE(m_window->menuBar()->panel(3)->sheetColor(), QColor(1, 0, 0));
+    QCOMPARE(window()->toolBand()->backColor(), skinWindow);
+    QCOMPARE(window()->toolBand()->button(0)->backColor(), skinWindow);
+    QCOMPARE(window()->toolBand()->button(0)->xpColorHover(), QColor(224, 224, 224));
+    QCOMPARE(window()->menuBar()->panel(3)->sheetColor(), QColor(1, 0, 0));
     // A title sits on the window colour while idle.
-    MenuButton *title = m_window->menuBar()->title(2);
+    MenuButton *title = window()->menuBar()->title(2);
     const QImage idle = title->grab().toImage();
     QCOMPARE(idle.pixelColor(1, 1), skinWindow);
     // Fixed in every look: the chart frame is white.
-    QCOMPARE(m_window->Frame11()->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(window()->Frame11()->palette().color(QPalette::Window), QColor(Qt::white));
 }
 
 void tst_MainSkin::brokenSkin_data()
@@ -191,52 +161,52 @@ void tst_MainSkin::brokenSkin()
 {
     QFETCH(QString, skinpath);
     makeWindow(skinpath);
-    QCOMPARE(m_prompter.asked().size(), 1);
-    const ScriptedPrompter::Asked &asked = m_prompter.asked().first();
+    QCOMPARE(m_rig->prompter.asked().size(), 1);
+    const ScriptedPrompter::Asked &asked = m_rig->prompter.asked().first();
     QCOMPARE(asked.text, QStringLiteral("不能加载 ") + skinpath + QStringLiteral(" 文件！"));
     QCOMPARE(asked.title, QStringLiteral("皮肤文件错误"));
     QCOMPARE(asked.icon, Prompter::Icon::Information);
     verifyBuiltInLook();
-    QCOMPARE(m_session.settings.Skinpath, QString());
+    QCOMPARE(m_rig->session.settings.Skinpath, QString());
 }
 
 void tst_MainSkin::brokenButtonColourStillDresses()
 {
     makeWindow(QStringLiteral("oddbutton"));
-    QVERIFY(m_prompter.asked().isEmpty());
-    QVERIFY(m_window->SkinLoaded());
-    QCOMPARE(m_window->palette().color(QPalette::Window), skinWindow);
-    QVERIFY(!m_window->look().colors.buttonHover.isValid());
+    QVERIFY(m_rig->prompter.asked().isEmpty());
+    QVERIFY(window()->SkinLoaded());
+    QCOMPARE(window()->palette().color(QPalette::Window), skinWindow);
+    QVERIFY(!window()->look().colors.buttonHover.isValid());
 }
 
 void tst_MainSkin::choosingSkins()
 {
     makeWindow(QString());
-    m_window->chooseSkin(QStringLiteral("湖蓝"));
-    QVERIFY(m_window->SkinLoaded());
-    QCOMPARE(m_session.settings.Skinpath, QStringLiteral("湖蓝"));
-    QCOMPARE(m_window->palette().color(QPalette::Window), skinWindow);
+    window()->chooseSkin(QStringLiteral("湖蓝"));
+    QVERIFY(window()->SkinLoaded());
+    QCOMPARE(m_rig->session.settings.Skinpath, QStringLiteral("湖蓝"));
+    QCOMPARE(window()->palette().color(QPalette::Window), skinWindow);
 
     // A description that cannot be read leaves the look, though Skinpath names it.
-    m_window->chooseSkin(QStringLiteral("noxpstyle"));
-    QCOMPARE(m_session.settings.Skinpath, QStringLiteral("noxpstyle"));
-    QVERIFY(m_window->SkinLoaded());
-    QCOMPARE(middleColour(m_window->captionBar()->captionPicture()), QColor(10, 20, 30));
+    window()->chooseSkin(QStringLiteral("noxpstyle"));
+    QCOMPARE(m_rig->session.settings.Skinpath, QStringLiteral("noxpstyle"));
+    QVERIFY(window()->SkinLoaded());
+    QCOMPARE(middleColour(window()->captionBar()->captionPicture()), QColor(10, 20, 30));
 
-    m_window->chooseSkin(QString());
-    QCOMPARE(m_session.settings.Skinpath, QString());
+    window()->chooseSkin(QString());
+    QCOMPARE(m_rig->session.settings.Skinpath, QString());
     verifyBuiltInLook();
-    QVERIFY(m_prompter.asked().isEmpty());
+    QVERIFY(m_rig->prompter.asked().isEmpty());
 }
 
 // A dialog takes the look the main window has when it opens.
 void tst_MainSkin::dialogOpenedAfterASwitch()
 {
     makeWindow(QString());
-    m_window->chooseSkin(QStringLiteral("湖蓝"));
+    window()->chooseSkin(QStringLiteral("湖蓝"));
     {
-        UserManagerDialog dialog(m_window->programFolder(), m_session.userFolder, m_prompter, m_window->look(),
-                                 m_window);
+        UserManagerDialog dialog(window()->programFolder(), m_rig->session.userFolder, m_rig->prompter,
+                                 window()->look(), window());
         QCOMPARE(middleColour(dialog.findChild<TitleStrip *>()->picture()), QColor(10, 20, 30));
         QCOMPARE(dialog.findChild<TitleStrip *>()->titleColor(), QColor(255, 255, 0));
         QCOMPARE(middleColour(dialog.findChild<WindowRim *>()->look().pictures.rimBottom), QColor(72, 0, 0));
@@ -251,8 +221,9 @@ void tst_MainSkin::dialogOpenedAfterASwitch()
             QVERIFY(!button->xpWinStyle());
         }
     }
-    m_window->chooseSkin(QString());
-    UserManagerDialog dialog(m_window->programFolder(), m_session.userFolder, m_prompter, m_window->look(), m_window);
+    window()->chooseSkin(QString());
+    UserManagerDialog dialog(window()->programFolder(), m_rig->session.userFolder, m_rig->prompter, window()->look(),
+                             window());
     QCOMPARE(dialog.findChild<TitleStrip *>()->picture().toImage(), WindowPictures::builtIn().caption.toImage());
     for (KorvelButton *button : dialog.findChildren<KorvelButton *>()) {
         QVERIFY(button->xpStyle());
@@ -264,10 +235,11 @@ void tst_MainSkin::dialogOpenedAfterASwitch()
 void tst_MainSkin::buttonsSoundFromTheProgramFolder()
 {
     makeWindow(QString());
-    KorvelButton *button = m_window->toolBand()->button(ToolBand::Help);
+    KorvelButton *button = window()->toolBand()->button(ToolBand::Help);
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
     QApplication::sendEvent(button, &enter);
-    QCOMPARE(m_sound.played(), QStringList{QStringLiteral("play ") + m_folder->file(QStringLiteral("resources/over.wav"))});
+    QCOMPARE(m_rig->sound.played(),
+             QStringList{QStringLiteral("play ") + m_folder->file(QStringLiteral("resources/over.wav"))});
 }
 
 QTEST_MAIN(tst_MainSkin)

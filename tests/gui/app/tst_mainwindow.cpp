@@ -3,11 +3,8 @@
 #include "core/app/MainMenus.h"
 #include "core/platform/Twips.h"
 #include "core/settings/SettingsFile.h"
-#include "core/sound/SoundEffects.h"
-#include "core/users/UserSession.h"
 #include "gui/app/CaptionBar.h"
 #include "gui/app/CaptionButton.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenuBar.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
@@ -22,11 +19,7 @@
 #include "widgets/KorvelButton.h"
 #include "widgets/MenuButton.h"
 
-#include "FakeSoundOutput.h"
-#include "FakeSpeechEngine.h"
-#include "RecordingUrlOpener.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedPrompter.h"
+#include "MainWindowRig.h"
 #include "TestFolder.h"
 
 #include <QAccessible>
@@ -35,7 +28,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -90,23 +82,16 @@ private slots:
 
 private:
     void makeWindow(qint16 window = 1);
-    MainMenuBar *menuBar() const { return m_window->menuBar(); }
+    MainWindow *window() const { return m_rig->window(); }
+    MainMenuBar *menuBar() const { return window()->menuBar(); }
     KorvelButton *toolButton(int index) const
     {
-        return m_window->findChild<KorvelButton *>(QStringLiteral("KorvelButton3_%1").arg(index));
+        return window()->findChild<KorvelButton *>(QStringLiteral("KorvelButton3_%1").arg(index));
     }
-    QString settingsFile() const { return m_folder->file(QStringLiteral("user/default/Deplog.ini")); }
+    QString settingsFile() const { return m_rig->settingsFile(); }
 
     std::unique_ptr<TestFolder> m_folder;
-    UserSession m_session;
-    ScriptedPrompter m_prompter;
-    RecordingUrlOpener m_urls;
-    ScriptedFileChooser m_files;
-    std::unique_ptr<HelpWindow> m_help;
-    FakeSoundOutput m_sound;
-    FakeSpeechEngine m_speechEngine;
-    std::unique_ptr<SoundEffects> m_effects;
-    QPointer<MainWindow> m_window;
+    std::unique_ptr<MainWindowRig> m_rig;
 };
 
 void tst_MainWindow::init()
@@ -114,55 +99,40 @@ void tst_MainWindow::init()
     registerWindowAccessibility();
     m_folder = std::make_unique<TestFolder>();
     m_folder->makeFolder(QStringLiteral("chinese/五笔"));
-    m_prompter.clear();
-    m_urls.opened.clear();
-    m_help = std::make_unique<HelpWindow>();
 }
 
 void tst_MainWindow::cleanup()
 {
-    delete m_window;
-    m_help.reset();
+    m_rig.reset();
     m_folder.reset();
 }
 
 void tst_MainWindow::makeWindow(qint16 window)
 {
-    const ProgramFolder folder(m_folder->path());
-    m_session = {};
-    m_session.userFolder = m_folder->file(QStringLiteral("user/default"));
-    QDir().mkpath(m_session.userFolder);
-    DefaultSettings(m_session.settings, folder);
-    m_session.settings.Window = window;
-    m_session.settings.Earticle = QStringLiteral("english/a.lmf");
-    m_session.settings.Carticle = QStringLiteral("chinese/b.lmf");
-    QVERIFY(SaveSettings(m_session.settings, settingsFile(), folder));
-
-    m_effects = std::make_unique<SoundEffects>(folder, m_sound);
-    m_window = new MainWindow(m_session, folder,
-                              {m_prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects, m_files});
-    m_window->load();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_rig = std::make_unique<MainWindowRig>(m_folder->path(), m_folder->file(QStringLiteral("user/default")));
+    m_rig->session.settings.Window = window;
+    m_rig->session.settings.Earticle = QStringLiteral("english/a.lmf");
+    m_rig->session.settings.Carticle = QStringLiteral("chinese/b.lmf");
+    QVERIFY(m_rig->saveSettings());
+    QVERIFY(m_rig->open());
 }
 
 void tst_MainWindow::loadSetsTheRun()
 {
     makeWindow();
-    QVERIFY(m_window->isReady());
-    QCOMPARE(m_window->drills()->model().drillMode(), DrillMode::Letters);
-    QCOMPARE(m_window->size(), QSize(598, 511));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Qintara4.8"));
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_window);
+    QVERIFY(window()->isReady());
+    QCOMPARE(window()->drills()->model().drillMode(), DrillMode::Letters);
+    QCOMPARE(window()->size(), QSize(598, 511));
+    QCOMPARE(window()->windowTitle(), QStringLiteral("Qintara4.8"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window());
     QCOMPARE(accessible->role(), QAccessible::Window);
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Qintara4.8"));
-    QVERIFY(m_window->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(m_window->Frame9()->width(), 589);
-    QVERIFY(m_window->Picture11()->isVisible());
-    QVERIFY(!m_window->Frame9()->isVisible());
-    QVERIFY(!m_window->Frame10()->isVisible());
-    QVERIFY(!m_window->Frame14()->isVisible());
+    QVERIFY(window()->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(window()->Frame9()->width(), 589);
+    QVERIFY(window()->Picture11()->isVisible());
+    QVERIFY(!window()->Frame9()->isVisible());
+    QVERIFY(!window()->Frame10()->isVisible());
+    QVERIFY(!window()->Frame14()->isVisible());
     QCOMPARE(menuBar()->openMenu(), 0);
 }
 
@@ -193,12 +163,12 @@ void tst_MainWindow::titleOpensItsPanelBelowIt()
         QTest::mouseClick(menuBar()->title(menu), Qt::LeftButton);
         QCOMPARE(menuBar()->openMenu(), menu);
         DropDownPanel *panel = menuBar()->panel(menu);
-        const int titleLeft = menuBar()->title(menu)->mapTo(m_window, QPoint()).x();
+        const int titleLeft = menuBar()->title(menu)->mapTo(window(), QPoint()).x();
         QCOMPARE(panel->y(), 51);
         if (menu <= 5) // the last two move left to stay inside the window
             QCOMPARE(panel->x(), titleLeft + 5); // 70 twips
         // Every panel lies inside the window's rims.
-        QVERIFY2(panel->geometry().right() < m_window->width() - 4, qPrintable(QString::number(menu)));
+        QVERIFY2(panel->geometry().right() < window()->width() - 4, qPrintable(QString::number(menu)));
     }
     // A second click re-opens the same panel; nothing toggles it closed.
     QTest::mouseClick(menuBar()->title(2), Qt::LeftButton);
@@ -269,15 +239,15 @@ void tst_MainWindow::menusClose()
     QCOMPARE(menuBar()->openMenu(), 1);
 
     if (how == u"start picture") {
-        QTest::mouseClick(m_window->Picture11(), Qt::LeftButton, {}, QPoint(20, 300));
+        QTest::mouseClick(window()->Picture11(), Qt::LeftButton, {}, QPoint(20, 300));
     } else if (how == u"result panel") {
-        m_window->showTopPanel(m_window->Frame10());
-        QTest::mouseClick(m_window->Frame11(), Qt::LeftButton, {}, QPoint(20, 300));
+        window()->showTopPanel(window()->Frame10());
+        QTest::mouseClick(window()->Frame11(), Qt::LeftButton, {}, QPoint(20, 300));
     } else if (how == u"tool band") {
-        ToolBand *band = m_window->toolBand();
+        ToolBand *band = window()->toolBand();
         QTest::mouseClick(band, Qt::LeftButton, {}, QPoint(band->width() - 60, 10));
     } else if (how == u"caption") {
-        QTest::mouseMove(m_window->findChild<QLabel *>(QStringLiteral("Image1")), QPoint(450, 10));
+        QTest::mouseMove(window()->findChild<QLabel *>(QStringLiteral("Image1")), QPoint(450, 10));
     } else if (how == u"right title") {
         QTest::mouseClick(menuBar()->title(4), Qt::RightButton);
     } else if (how == u"margin") {
@@ -297,23 +267,23 @@ void tst_MainWindow::accessKeys()
     makeWindow();
     QSignalSpy chosen(menuBar(), &MainMenuBar::entryChosen);
 
-    QTest::keyClick(m_window, Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(window(), Qt::Key_C, Qt::AltModifier);
     QCOMPARE(menuBar()->openMenu(), 2);
-    QTest::keyClick(m_window, Qt::Key_X); // no entry of this menu
+    QTest::keyClick(window(), Qt::Key_X); // no entry of this menu
     QCOMPARE(menuBar()->openMenu(), 2);
     QCOMPARE(chosen.count(), 0);
-    QTest::keyClick(m_window, Qt::Key_P);
+    QTest::keyClick(window(), Qt::Key_P);
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.first(), (QVariantList{2, 2}));
     QCOMPARE(menuBar()->openMenu(), 0);
 
     // Without an open menu a letter is only typing.
-    QTest::keyClick(m_window, Qt::Key_P);
+    QTest::keyClick(window(), Qt::Key_P);
     QCOMPARE(chosen.count(), 1);
 
-    QTest::keyClick(m_window, Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(window(), Qt::Key_N, Qt::AltModifier);
     QCOMPARE(menuBar()->openMenu(), 3);
-    QTest::keyClick(m_window, Qt::Key_Escape);
+    QTest::keyClick(window(), Qt::Key_Escape);
     QCOMPARE(menuBar()->openMenu(), 0);
 }
 
@@ -331,15 +301,15 @@ void tst_MainWindow::viewButtonsOutsideAnArticleDoNothing()
     QFETCH(QString, mode);
     QFETCH(int, button);
     makeWindow(1);
-    m_window->shell().currentMode = practiceModeNamed(mode).value_or(PracticeMode::None);
+    window()->shell().currentMode = practiceModeNamed(mode).value_or(PracticeMode::None);
     QTest::mouseClick(toolButton(button), Qt::LeftButton);
-    QCOMPARE(m_session.settings.Window, qint16(1));
+    QCOMPARE(m_rig->session.settings.Window, qint16(1));
     QVERIFY(toolButton(6)->isEnabled());
     QVERIFY(!toolButton(7)->isEnabled());
-    QVERIFY(!m_window->Frame9()->isVisible());
+    QVERIFY(!window()->Frame9()->isVisible());
     // The disabled button 7 cannot even be clicked; its handler does nothing either.
-    m_window->KorvelButton3_Click(7);
-    QCOMPARE(m_session.settings.Window, qint16(1));
+    window()->KorvelButton3_Click(7);
+    QCOMPARE(m_rig->session.settings.Window, qint16(1));
     QVERIFY(toolButton(6)->isEnabled());
     QVERIFY(!toolButton(7)->isEnabled());
 }
@@ -347,24 +317,24 @@ void tst_MainWindow::viewButtonsOutsideAnArticleDoNothing()
 void tst_MainWindow::viewButtonsSwitchAnArticle()
 {
     makeWindow(1);
-    m_window->showTopPanel(m_window->Frame9());
-    m_window->shell().currentMode = PracticeMode::EnglishArticle;
-    m_window->Frame9()->exercise().setCount(Exercise::Counter::Input, 12);
+    window()->showTopPanel(window()->Frame9());
+    window()->shell().currentMode = PracticeMode::EnglishArticle;
+    window()->Frame9()->exercise().setCount(Exercise::Counter::Input, 12);
 
     QTest::mouseClick(toolButton(6), Qt::LeftButton);
-    QCOMPARE(m_session.settings.Window, qint16(0));
+    QCOMPARE(m_rig->session.settings.Window, qint16(0));
     QVERIFY(!toolButton(6)->isEnabled());
     QVERIFY(toolButton(7)->isEnabled());
-    QCOMPARE(m_window->Frame9()->exercise().earlierCount(), 12);
-    QVERIFY(m_window->Frame9()->Frame7()->isVisible());
-    QVERIFY(!m_window->Frame9()->Frame15()->isVisible());
-    QCOMPARE(m_window->shell().currentMode, PracticeMode::EnglishArticle);
+    QCOMPARE(window()->Frame9()->exercise().earlierCount(), 12);
+    QVERIFY(window()->Frame9()->Frame7()->isVisible());
+    QVERIFY(!window()->Frame9()->Frame15()->isVisible());
+    QCOMPARE(window()->shell().currentMode, PracticeMode::EnglishArticle);
 
     QTest::mouseClick(toolButton(7), Qt::LeftButton);
-    QCOMPARE(m_session.settings.Window, qint16(1));
+    QCOMPARE(m_rig->session.settings.Window, qint16(1));
     QVERIFY(toolButton(6)->isEnabled());
     QVERIFY(!toolButton(7)->isEnabled());
-    QVERIFY(m_window->Frame9()->Frame15()->isVisible());
+    QVERIFY(window()->Frame9()->Frame15()->isVisible());
 }
 
 void tst_MainWindow::missingHelpPage_data()
@@ -381,32 +351,32 @@ void tst_MainWindow::missingHelpPage()
     if (fromToolbar)
         QTest::mouseClick(toolButton(9), Qt::LeftButton);
     else
-        m_window->SmartNetXpButtonm_Click(7, 1);
-    QCOMPARE(m_prompter.asked().size(), 1);
-    const ScriptedPrompter::Asked box = m_prompter.asked().first();
+        window()->SmartNetXpButtonm_Click(7, 1);
+    QCOMPARE(m_rig->prompter.asked().size(), 1);
+    const ScriptedPrompter::Asked box = m_rig->prompter.asked().first();
     QCOMPARE(box.text, QStringLiteral("无法打开帮助文件！"));
     QCOMPARE(box.title, QStringLiteral("提示"));
     QCOMPARE(box.icon, Prompter::Icon::Error);
-    QVERIFY(!m_help->isVisible());
+    QVERIFY(!m_rig->help.isVisible());
 }
 
 void tst_MainWindow::helpPageOpens()
 {
     copyFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR "/help"), m_folder->file(QStringLiteral("help")));
     makeWindow();
-    m_window->shell().currentMode = PracticeMode::None;
+    window()->shell().currentMode = PracticeMode::None;
     QTest::mouseClick(toolButton(9), Qt::LeftButton);
-    QVERIFY(m_prompter.asked().isEmpty());
-    QVERIFY(m_help->isVisible());
+    QVERIFY(m_rig->prompter.asked().isEmpty());
+    QVERIFY(m_rig->help.isVisible());
 }
 
 void tst_MainWindow::webEntries()
 {
     makeWindow();
     for (int entry = 2; entry <= 4; ++entry)
-        m_window->SmartNetXpButtonm_Click(7, entry);
-    QCOMPARE(m_urls.opened.size(), 3);
-    for (const QString &address : m_urls.opened)
+        window()->SmartNetXpButtonm_Click(7, entry);
+    QCOMPARE(m_rig->urls.opened.size(), 3);
+    for (const QString &address : m_rig->urls.opened)
         QVERIFY2(address.startsWith(u"https://"), qPrintable(address));
 }
 
@@ -422,11 +392,11 @@ void tst_MainWindow::aboutBoxIsModal()
         modal = box->isModal();
         box->close();
     });
-    QTest::mouseClick(m_window->captionBar()->aboutButton(), Qt::LeftButton);
+    QTest::mouseClick(window()->captionBar()->aboutButton(), Qt::LeftButton);
     QCOMPARE(shown, QStringLiteral("Frmabout"));
     QVERIFY(modal);
-    QCOMPARE(m_window->captionBar()->aboutButton()->shownPicture().toImage(),
-             m_window->captionBar()->aboutButton()->normalPicture().toImage());
+    QCOMPARE(window()->captionBar()->aboutButton()->shownPicture().toImage(),
+             window()->captionBar()->aboutButton()->normalPicture().toImage());
 }
 
 void tst_MainWindow::userManagerKnowsTheLoggedInUser()
@@ -444,22 +414,22 @@ void tst_MainWindow::userManagerKnowsTheLoggedInUser()
         QTest::mouseClick(dialog->findChild<KorvelButton *>(QStringLiteral("KorvelButton1")), Qt::LeftButton);
         dialog->close();
     });
-    m_window->SmartNetXpButtonm_Click(MainMenus::System, MainMenus::UserManager);
+    window()->SmartNetXpButtonm_Click(MainMenus::System, MainMenus::UserManager);
     QCOMPARE(shown, QStringLiteral("user"));
     QVERIFY(modal);
-    QCOMPARE(m_prompter.texts(), QStringList{QStringLiteral("不能删除当前用户 ！")});
+    QCOMPARE(m_rig->prompter.texts(), QStringList{QStringLiteral("不能删除当前用户 ！")});
     QVERIFY(QFileInfo::exists(settingsFile()));
 }
 
 void tst_MainWindow::captionButtons()
 {
     makeWindow();
-    CaptionBar *bar = m_window->captionBar();
+    CaptionBar *bar = window()->captionBar();
     QCOMPARE(bar->closeButton()->objectName(), QStringLiteral("Picture6"));
     QCOMPARE(bar->closeButton()->toolTip(), QStringLiteral("关闭"));
     QCOMPARE(bar->minimiseButton()->toolTip(), QStringLiteral("最小化"));
     QCOMPARE(bar->aboutButton()->toolTip(), QStringLiteral("关于"));
-    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Qintara4.8"));
+    QCOMPARE(window()->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Qintara4.8"));
 
     CaptionButton *close = bar->closeButton();
     QVERIFY(close->hoverPicture().toImage() != close->normalPicture().toImage());
@@ -474,10 +444,10 @@ void tst_MainWindow::captionButtons()
 void tst_MainWindow::faceChangeShowsTheFaceForAMoment()
 {
     makeWindow();
-    QLabel *spot = m_window->toolBand()->faceSpot();
+    QLabel *spot = window()->toolBand()->faceSpot();
     bool shownMeanwhile = false;
     QTimer::singleShot(0, this, [&] { shownMeanwhile = !spot->pixmap().isNull(); });
-    m_window->face_change();
+    window()->face_change();
     QVERIFY(shownMeanwhile);
     QVERIFY(spot->pixmap().isNull());
 }
@@ -485,47 +455,47 @@ void tst_MainWindow::faceChangeShowsTheFaceForAMoment()
 void tst_MainWindow::quitYesSavesTheSettings()
 {
     makeWindow();
-    m_session.settings.Window = 0;
-    m_session.settings.Eplace = 121;
-    m_prompter.answerNext(Prompter::Answer::Yes);
-    m_window->close();
-    QCOMPARE(m_prompter.texts(), QStringList{QStringLiteral("确实想退出Qintara吗？")});
-    QCOMPARE(m_prompter.asked().first().title, QStringLiteral("Qintara"));
-    QCOMPARE(m_prompter.asked().first().icon, Prompter::Icon::Question);
-    QCOMPARE(m_prompter.asked().first().buttons, Prompter::Buttons::YesNo);
-    QTRY_VERIFY(m_window.isNull()); // released
+    m_rig->session.settings.Window = 0;
+    m_rig->session.settings.Eplace = 121;
+    m_rig->prompter.answerNext(Prompter::Answer::Yes);
+    window()->close();
+    QCOMPARE(m_rig->prompter.texts(), QStringList{QStringLiteral("确实想退出Qintara吗？")});
+    QCOMPARE(m_rig->prompter.asked().first().title, QStringLiteral("Qintara"));
+    QCOMPARE(m_rig->prompter.asked().first().icon, Prompter::Icon::Question);
+    QCOMPARE(m_rig->prompter.asked().first().buttons, Prompter::Buttons::YesNo);
+    QTRY_VERIFY(m_rig->window().isNull()); // released
     const std::optional<Settings> saved = LoadSettings(settingsFile(), ProgramFolder(m_folder->path()));
     QVERIFY(saved);
-    QCOMPARE(*saved, m_session.settings);
+    QCOMPARE(*saved, m_rig->session.settings);
 }
 
 void tst_MainWindow::quitNoTouchesNothing()
 {
     makeWindow();
-    m_session.settings.Window = 0; // would change the file if it were written
+    m_rig->session.settings.Window = 0; // would change the file if it were written
     const QByteArray bytes = m_folder->read(QStringLiteral("user/default/Deplog.ini"));
     const QDateTime modified = QFileInfo(settingsFile()).lastModified();
-    m_prompter.answerNext(Prompter::Answer::No);
-    QTest::mouseClick(m_window->captionBar()->closeButton(), Qt::LeftButton);
-    QCOMPARE(m_prompter.texts().size(), 1);
-    QVERIFY(!m_window.isNull());
-    QVERIFY(m_window->isVisible());
+    m_rig->prompter.answerNext(Prompter::Answer::No);
+    QTest::mouseClick(window()->captionBar()->closeButton(), Qt::LeftButton);
+    QCOMPARE(m_rig->prompter.texts().size(), 1);
+    QVERIFY(!m_rig->window().isNull());
+    QVERIFY(window()->isVisible());
     QCOMPARE(m_folder->read(QStringLiteral("user/default/Deplog.ini")), bytes);
     QCOMPARE(QFileInfo(settingsFile()).lastModified(), modified);
-    CaptionButton *close = m_window->captionBar()->closeButton();
+    CaptionButton *close = window()->captionBar()->closeButton();
     QCOMPARE(close->shownPicture().toImage(), close->normalPicture().toImage());
 }
 
 void tst_MainWindow::quitStoresTheArticlePlace()
 {
     makeWindow();
-    Exercise &exercise = m_window->Frame9()->exercise();
+    Exercise &exercise = window()->Frame9()->exercise();
     exercise.articles().english = true;
     exercise.articles().currentEnglish = QStringLiteral("english/c.lmf");
     exercise.setCount(Exercise::Counter::Input, 120);
-    m_prompter.answerNext(Prompter::Answer::Yes);
-    m_window->close();
-    QTRY_VERIFY(m_window.isNull());
+    m_rig->prompter.answerNext(Prompter::Answer::Yes);
+    window()->close();
+    QTRY_VERIFY(m_rig->window().isNull());
     const std::optional<Settings> saved = LoadSettings(settingsFile(), ProgramFolder(m_folder->path()));
     QVERIFY(saved);
     QCOMPARE(saved->Earticle, QStringLiteral("english/c.lmf"));

@@ -2,10 +2,6 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/app/MainMenus.h"
 #include "core/ime/ImeTable.h"
-#include "core/settings/SettingsFile.h"
-#include "core/sound/SoundEffects.h"
-#include "core/users/UserSession.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolBand.h"
 #include "gui/games/GamePanel.h"
@@ -14,11 +10,7 @@
 #include "gui/results/ResultPanel.h"
 #include "widgets/InputBox.h"
 
-#include "FakeSoundOutput.h"
-#include "FakeSpeechEngine.h"
-#include "RecordingUrlOpener.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedPrompter.h"
+#include "MainWindowRig.h"
 #include "TestFolder.h"
 
 #include <QApplication>
@@ -26,7 +18,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -48,19 +39,12 @@ private slots:
 
 private:
     void makeWindow();
-    QWidget *child(const QString &name) const { return m_window->findChild<QWidget *>(name); }
-    QTimer *timer(const QString &name) const { return m_window->findChild<QTimer *>(name); }
+    MainWindow *window() const { return m_rig->window(); }
+    QWidget *child(const QString &name) const { return window()->findChild<QWidget *>(name); }
+    QTimer *timer(const QString &name) const { return window()->findChild<QTimer *>(name); }
 
     std::unique_ptr<TestFolder> m_folder;
-    UserSession m_session;
-    ScriptedPrompter m_prompter;
-    RecordingUrlOpener m_urls;
-    ScriptedFileChooser m_files;
-    std::unique_ptr<HelpWindow> m_help;
-    FakeSoundOutput m_sound;
-    FakeSpeechEngine m_speechEngine;
-    std::unique_ptr<SoundEffects> m_effects;
-    QPointer<MainWindow> m_window;
+    std::unique_ptr<MainWindowRig> m_rig;
 };
 
 void tst_MainGames::init()
@@ -68,36 +52,23 @@ void tst_MainGames::init()
     m_folder = std::make_unique<TestFolder>();
     // Code lists of "五笔" for the shooting game.
     m_folder->copyFixture(QStringLiteral("games"));
-    m_prompter.clear();
-    m_help = std::make_unique<HelpWindow>();
     makeWindow();
 }
 
 void tst_MainGames::cleanup()
 {
-    delete m_window;
-    m_help.reset();
+    m_rig.reset();
     m_folder.reset();
 }
 
 void tst_MainGames::makeWindow()
 {
-    const ProgramFolder folder(m_folder->path());
-    m_session = {};
-    m_session.userFolder = m_folder->file(QStringLiteral("user/default"));
-    QDir().mkpath(m_session.userFolder);
-    DefaultSettings(m_session.settings, folder);
-    m_session.settings.InputMeans = QStringLiteral("五笔");
+    m_rig = std::make_unique<MainWindowRig>(m_folder->path(), m_folder->file(QStringLiteral("user/default")));
+    m_rig->session.settings.InputMeans = QStringLiteral("五笔");
     // On whatever input method the machine runs; it types only where its
     // table is in the program folder.
-    m_session.settings.BuiltInInput = QStringLiteral("开");
-    m_effects = std::make_unique<SoundEffects>(folder, m_sound);
-    m_window = new MainWindow(m_session, folder,
-                              {m_prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects, m_files});
-    m_window->load();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_rig->session.settings.BuiltInInput = QStringLiteral("开");
+    QVERIFY(m_rig->open());
 }
 
 void tst_MainGames::entriesOpenTheGamePanel_data()
@@ -121,41 +92,41 @@ void tst_MainGames::entriesOpenTheGamePanel()
     QFETCH(QString, mode);
 
     if (toolbar)
-        m_window->KorvelButton3_Click(ToolBand::Games);
+        window()->KorvelButton3_Click(ToolBand::Games);
     else
-        m_window->SmartNetXpButtonm_Click(MainMenus::Games, entry);
+        window()->SmartNetXpButtonm_Click(MainMenus::Games, entry);
 
-    QVERIFY(m_window->Frame14()->isVisible());
-    QVERIFY(!m_window->Picture11()->isVisible());
-    QVERIFY(!m_window->Frame9()->isVisible());
-    QVERIFY(!m_window->Frame10()->isVisible());
+    QVERIFY(window()->Frame14()->isVisible());
+    QVERIFY(!window()->Picture11()->isVisible());
+    QVERIFY(!window()->Frame9()->isVisible());
+    QVERIFY(!window()->Frame10()->isVisible());
     QVERIFY(child(picture)->isVisible());
-    QCOMPARE(modeName(m_window->shell().currentMode), mode);
-    QVERIFY(m_prompter.asked().isEmpty());
-    QVERIFY(m_window->Frame14()->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(modeName(window()->shell().currentMode), mode);
+    QVERIFY(m_rig->prompter.asked().isEmpty());
+    QVERIFY(window()->Frame14()->isAncestorOf(QApplication::focusWidget()));
 }
 
 void tst_MainGames::drillEntryPutsTheGameAway()
 {
-    m_window->SmartNetXpButtonm_Click(MainMenus::Games, 1);
+    window()->SmartNetXpButtonm_Click(MainMenus::Games, 1);
     QVERIFY(timer(QStringLiteral("PLAY1Timer2"))->isActive());
-    m_window->SmartNetXpButtonm_Click(MainMenus::English, 1);
-    QVERIFY(m_window->Frame9()->isVisible());
-    QVERIFY(!m_window->Frame14()->isVisible());
+    window()->SmartNetXpButtonm_Click(MainMenus::English, 1);
+    QVERIFY(window()->Frame9()->isVisible());
+    QVERIFY(!window()->Frame14()->isVisible());
     QVERIFY(!timer(QStringLiteral("PLAY1Timer2"))->isActive());
     QVERIFY(!timer(QStringLiteral("PLAY1Timer1"))->isActive());
 }
 
 void tst_MainGames::gameOverWithNoShowsTheStartPicture()
 {
-    m_window->SmartNetXpButtonm_Click(MainMenus::Games, 2);
-    m_prompter.answerNext(Prompter::Answer::No);
+    window()->SmartNetXpButtonm_Click(MainMenus::Games, 2);
+    m_rig->prompter.answerNext(Prompter::Answer::No);
     QWidget *moles = child(QStringLiteral("play2Pic1"));
     for (int i = 0; i < 50; ++i)
         QTest::keyClick(moles, Qt::Key_1);
-    QCOMPARE(m_prompter.texts(), QStringList({QStringLiteral("游戏结束，是否重来？")}));
-    QVERIFY(m_window->Picture11()->isVisible());
-    QVERIFY(!m_window->Frame14()->isVisible());
+    QCOMPARE(m_rig->prompter.texts(), QStringList({QStringLiteral("游戏结束，是否重来？")}));
+    QVERIFY(window()->Picture11()->isVisible());
+    QVERIFY(!window()->Frame14()->isVisible());
     QVERIFY(!timer(QStringLiteral("play2Timer1"))->isActive());
 }
 
@@ -167,8 +138,8 @@ void tst_MainGames::shootingTakesTheBuiltInInput()
                         m_folder->file(QStringLiteral("ime/wubi86.tbl"))));
     const std::optional<ImeTable> table = ImeTable::load(m_folder->file(QStringLiteral("ime/wubi86.tbl")));
     QVERIFY(table);
-    m_window->SmartNetXpButtonm_Click(MainMenus::Games, 3);
-    ShootingGame &game = m_window->Frame14()->shooting()->shooting();
+    window()->SmartNetXpButtonm_Click(MainMenus::Games, 3);
+    ShootingGame &game = window()->Frame14()->shooting()->shooting();
     auto *box = qobject_cast<InputBox *>(child(QStringLiteral("Play3Text1")));
     QVERIFY(box && box->hasFocus());
 
@@ -180,7 +151,7 @@ void tst_MainGames::shootingTakesTheBuiltInInput()
         QTest::keyClicks(box, code);
         if (!game.input().endsWith(character) && game.sign(0).word == word) {
             // Not decided by its code: the candidate's number picks it.
-            const auto *list = m_window->findChild<QListWidget *>(QStringLiteral("imeCandidates"));
+            const auto *list = window()->findChild<QListWidget *>(QStringLiteral("imeCandidates"));
             QVERIFY(list && list->isVisible());
             for (int i = 0; i < list->count(); ++i) {
                 if (list->item(i)->text().section(u' ', 1, 1) == character) {

@@ -4,25 +4,16 @@
 
 #include "core/practice/Exercise.h"
 #include "core/settings/SettingsFile.h"
-#include "core/sound/SoundEffects.h"
 #include "core/users/InstanceName.h"
-#include "core/users/UserSession.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
 #include "gui/practice/PracticePanel.h"
 
-#include "FakeSoundOutput.h"
-#include "FakeSpeechEngine.h"
-#include "RecordingUrlOpener.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedPrompter.h"
+#include "MainWindowRig.h"
 #include "TestFolder.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
-#include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -82,17 +73,11 @@ private slots:
 
 private:
     void makeWindow(Prompter &prompter);
-    QString settingsFile() const { return m_folder->file(QStringLiteral("user/default/Deplog.ini")); }
+    MainWindow *window() const { return m_rig->window(); }
+    QString settingsFile() const { return m_rig->settingsFile(); }
 
     std::unique_ptr<TestFolder> m_folder;
-    UserSession m_session;
-    RecordingUrlOpener m_urls;
-    ScriptedFileChooser m_files;
-    std::unique_ptr<HelpWindow> m_help;
-    FakeSoundOutput m_sound;
-    FakeSpeechEngine m_speechEngine;
-    std::unique_ptr<SoundEffects> m_effects;
-    QPointer<MainWindow> m_window;
+    std::unique_ptr<MainWindowRig> m_rig;
 };
 
 void tst_TerminationSignals::init()
@@ -106,9 +91,7 @@ void tst_TerminationSignals::init()
 
 void tst_TerminationSignals::cleanup()
 {
-    delete m_window;
-    m_help.reset();
-    m_effects.reset();
+    m_rig.reset();
     m_folder.reset();
 }
 
@@ -167,22 +150,11 @@ void tst_TerminationSignals::earlierHandlersComeBack()
 
 void tst_TerminationSignals::makeWindow(Prompter &prompter)
 {
-    const ProgramFolder folder(m_folder->path());
     m_folder->makeFolder(QStringLiteral("chinese/五笔"));
-    m_session = {};
-    m_session.userFolder = m_folder->file(QStringLiteral("user/default"));
-    QDir().mkpath(m_session.userFolder);
-    DefaultSettings(m_session.settings, folder);
-    m_session.settings.Earticle = QStringLiteral("english/a.lmf");
-    QVERIFY(SaveSettings(m_session.settings, settingsFile(), folder));
-
-    m_help = std::make_unique<HelpWindow>();
-    m_effects = std::make_unique<SoundEffects>(folder, m_sound);
-    m_window = new MainWindow(m_session, folder,
-                              {prompter, m_urls, *m_help, m_sound, m_speechEngine, *m_effects, m_files});
-    m_window->load();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_rig = std::make_unique<MainWindowRig>(m_folder->path(), m_folder->file(QStringLiteral("user/default")));
+    m_rig->session.settings.Earticle = QStringLiteral("english/a.lmf");
+    QVERIFY(m_rig->saveSettings());
+    QVERIFY(m_rig->open({.wait = MainWindowRig::Wait::Exposed, .prompter = &prompter}));
 }
 
 void tst_TerminationSignals::mainWindowEndsTheRunWithoutAsking()
@@ -191,9 +163,9 @@ void tst_TerminationSignals::mainWindowEndsTheRunWithoutAsking()
     makeWindow(prompter);
     // Changes of the run, and an article left half-way, which only the end
     // of the exercise stores.
-    m_session.settings.Window = 0;
-    m_session.settings.Speed = 200;
-    Exercise &exercise = m_window->Frame9()->exercise();
+    m_rig->session.settings.Window = 0;
+    m_rig->session.settings.Speed = 200;
+    Exercise &exercise = window()->Frame9()->exercise();
     exercise.articles().english = true;
     exercise.articles().currentEnglish = QStringLiteral("english/c.lmf");
     exercise.setCount(Exercise::Counter::Input, 120);
@@ -202,7 +174,7 @@ void tst_TerminationSignals::mainWindowEndsTheRunWithoutAsking()
     TerminationSignals termination;
     bool loopEnded = false;
     connect(&termination, &TerminationSignals::requested, this, [&] {
-        m_window->quitWithoutAsking();
+        window()->quitWithoutAsking();
         loopEnded = true;
     });
     QElapsedTimer clock;
@@ -212,20 +184,20 @@ void tst_TerminationSignals::mainWindowEndsTheRunWithoutAsking()
     QVERIFY(clock.elapsed() < 1000);
 
     QVERIFY(prompter.asked().isEmpty());
-    QVERIFY(!m_window->isVisible());
+    QVERIFY(!window()->isVisible());
     const std::optional<Settings> saved = LoadSettings(settingsFile(), ProgramFolder(m_folder->path()));
     QVERIFY(saved);
     QCOMPARE(saved->Window, 0);
     QCOMPARE(saved->Speed, 200);
     QCOMPARE(saved->Earticle, QStringLiteral("english/c.lmf"));
     QCOMPARE(saved->Eplace, 121);
-    QCOMPARE(*saved, m_session.settings);
+    QCOMPARE(*saved, m_rig->session.settings);
 
     // What is left of the window goes without a question or another save.
-    m_session.settings.Speed = 90;
-    m_window->close();
+    m_rig->session.settings.Speed = 90;
+    window()->close();
     QVERIFY(prompter.asked().isEmpty());
-    QTRY_VERIFY(m_window.isNull());
+    QTRY_VERIFY(m_rig->window().isNull());
     QCOMPARE(LoadSettings(settingsFile(), ProgramFolder(m_folder->path()))->Speed, 200);
 }
 
@@ -234,15 +206,15 @@ void tst_TerminationSignals::signalWhileTheQuitQuestionIsOpen()
     BusyPrompter prompter;
     makeWindow(prompter);
     TerminationSignals termination;
-    connect(&termination, &TerminationSignals::requested, this, [&] { m_window->quitWithoutAsking(); });
-    m_session.settings.Speed = 200;
+    connect(&termination, &TerminationSignals::requested, this, [&] { window()->quitWithoutAsking(); });
+    m_rig->session.settings.Speed = 200;
     prompter.meanwhile = [&] {
         std::raise(SIGTERM);
-        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window()->isVisible(), 1000);
         // Changed after the run has ended: must not reach the file.
-        m_session.settings.Speed = 90;
+        m_rig->session.settings.Speed = 90;
     };
-    m_window->close(); // the box answers Yes once the signal has been handled
+    window()->close(); // the box answers Yes once the signal has been handled
     QCOMPARE(prompter.texts, QStringList{QStringLiteral("确实想退出Qintara吗？")});
     QCOMPARE(LoadSettings(settingsFile(), ProgramFolder(m_folder->path()))->Speed, 200);
 }
