@@ -126,14 +126,7 @@ QString FrogView::targetsDescription() const
 
 void FrogView::keyPressEvent(QKeyEvent *event)
 {
-    const QString text = event->text();
-    if (text.isEmpty()) {
-        GameScene::keyPressEvent(event);
-        return;
-    }
-    for (const QChar c : text)
-        m_game.key(QStringView(&c, 1));
-    event->accept();
+    typeInto(event, [this](QStringView typed) { m_game.key(typed); });
 }
 
 void FrogView::keyReleaseEvent(QKeyEvent *event)

@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -195,4 +196,16 @@ void GameScene::paintEvent(QPaintEvent *)
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(banner, Qt::AlignCenter, pauseHint());
+}
+
+void GameScene::typeInto(QKeyEvent *event, const std::function<void(QStringView)> &key)
+{
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    for (const QChar c : text)
+        key(QStringView(&c, 1));
+    event->accept();
 }

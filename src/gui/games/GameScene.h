@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class TypingGame;
 
@@ -77,6 +79,9 @@ protected:
 
     // The widget whose focus runs the game; the picture itself by default.
     void setFocusWidget(QWidget *widget);
+    // A key typed on the picture: each of its characters goes to key, one at
+    // a time; a key without text takes the scene's own handling.
+    void typeInto(QKeyEvent *event, const std::function<void(QStringView)> &key);
     // Brings the picture up to date with the game; called on every change.
     void refresh();
 

@@ -105,14 +105,7 @@ QString MoleView::targetsDescription() const
 
 void MoleView::keyPressEvent(QKeyEvent *event)
 {
-    const QString text = event->text();
-    if (text.isEmpty()) {
-        GameScene::keyPressEvent(event);
-        return;
-    }
-    for (const QChar c : text)
-        m_game.key(QStringView(&c, 1));
-    event->accept();
+    typeInto(event, [this](QStringView typed) { m_game.key(typed); });
 }
 
 bool MoleView::focusNextPrevChild(bool)
