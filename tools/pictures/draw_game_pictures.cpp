@@ -14,6 +14,8 @@
 //
 // Usage: draw_game_pictures <output folder>   (QT_QPA_PLATFORM=offscreen is fine)
 
+#include "PictureSet.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -29,32 +31,11 @@
 
 namespace {
 
-using Draw = std::function<void(QPainter &, const QSizeF &)>;
-
-struct Picture
-{
-    QString name;
-    QSize size;
-    Draw draw;
-};
-
 constexpr QSize sceneSize(594, 426); // 8,910 x 6,390 twips
 
 const QColor outline(0x2d, 0x3a, 0x2a);
 const QColor skyTop(0x6c, 0xc3, 0xf5);
 const QColor skyBottom(0xd4, 0xf0, 0xff);
-
-QImage render(const Picture &picture, int scale)
-{
-    QImage image(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    painter.scale(scale, scale);
-    picture.draw(painter, QSizeF(picture.size));
-    painter.end();
-    return image;
-}
 
 qreal px(int twips)
 {
@@ -824,37 +805,6 @@ QList<Picture> pictures()
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: draw_game_pictures <output folder>\n";
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("."))) {
-        QTextStream(stderr) << "cannot create " << out.path() << "\n";
-        return 1;
-    }
-
-    QStringList files;
-    for (const Picture &picture : pictures()) {
-        for (int scale : {1, 2}) {
-            const QString file = scale == 1 ? picture.name + QStringLiteral(".png") : picture.name + QStringLiteral("@2x.png");
-            if (!render(picture, scale).save(out.filePath(file))) {
-                QTextStream(stderr) << "cannot write " << file << "\n";
-                return 1;
-            }
-            files.append(file);
-        }
-    }
-
-    QFile qrc(out.filePath(QStringLiteral("game_pictures.qrc")));
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
-        return 1;
-    QTextStream list(&qrc);
-    list << "<!-- Written by tools/pictures/draw_game_pictures; do not edit. -->\n"
-         << "<RCC>\n  <qresource prefix=\"/games\">\n";
-    for (const QString &file : files)
-        list << "    <file>" << file << "</file>\n";
-    list << "  </qresource>\n</RCC>\n";
-    return 0;
+    return writePictureSet(argc, argv, QStringLiteral("draw_game_pictures"), QStringLiteral("game_pictures.qrc"), QStringLiteral("/games"), pictures,
+                           QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
 }

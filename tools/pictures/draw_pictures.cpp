@@ -9,6 +9,8 @@
 //
 // Usage: draw_pictures <output folder>   (QT_QPA_PLATFORM=offscreen is fine)
 
+#include "PictureSet.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -33,15 +35,6 @@ const QColor rimDark(0x24, 0x4f, 0x87);
 const QColor ink(0x2b, 0x3a, 0x4a);
 const QColor softInk(0x5c, 0x6f, 0x84);
 
-using Draw = std::function<void(QPainter &, const QSizeF &)>;
-
-struct Picture
-{
-    QString name;
-    QSize size;
-    Draw draw;
-};
-
 QFont uiFont(qreal pixels, QFont::Weight weight = QFont::Normal)
 {
     QFont font(uiFamily);
@@ -49,19 +42,6 @@ QFont uiFont(qreal pixels, QFont::Weight weight = QFont::Normal)
     font.setWeight(weight);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
-}
-
-QImage render(const Picture &picture, int scale)
-{
-    QImage image(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                           | QPainter::SmoothPixmapTransform);
-    painter.scale(scale, scale);
-    picture.draw(painter, QSizeF(picture.size));
-    painter.end();
-    return image;
 }
 
 // The program's mark: a key cap with a "Q" on it.
@@ -494,37 +474,6 @@ QList<Picture> pictures()
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: draw_pictures <output folder>\n";
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("."))) {
-        QTextStream(stderr) << "cannot create " << out.path() << "\n";
-        return 1;
-    }
-
-    QStringList files;
-    for (const Picture &picture : pictures()) {
-        for (int scale : {1, 2}) {
-            const QString file = scale == 1 ? picture.name + QStringLiteral(".png") : picture.name + QStringLiteral("@2x.png");
-            if (!render(picture, scale).save(out.filePath(file))) {
-                QTextStream(stderr) << "cannot write " << file << "\n";
-                return 1;
-            }
-            files.append(file);
-        }
-    }
-
-    QFile qrc(out.filePath(QStringLiteral("app_pictures.qrc")));
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
-        return 1;
-    QTextStream list(&qrc);
-    list << "<!-- Written by tools/pictures/draw_pictures; do not edit. -->\n"
-         << "<RCC>\n  <qresource prefix=\"/app\">\n";
-    for (const QString &file : files)
-        list << "    <file>" << file << "</file>\n";
-    list << "  </qresource>\n</RCC>\n";
-    return 0;
+    return writePictureSet(argc, argv, QStringLiteral("draw_pictures"), QStringLiteral("app_pictures.qrc"), QStringLiteral("/app"), pictures,
+                           QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
 }
