@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
 // The yardstick for start-up: the barest Qt Widgets window (one label), with
-// the same first-frame probe as the program.
-#include "gui/platform/FirstFrameProbe.h"
+// the same first-frame watch as the program.
+#include "gui/platform/FirstFrame.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,7 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    FirstFrameProbe::installIfAsked(app);
+    FirstFrame::watch(app);
     QLabel label(QStringLiteral("Qintara"));
     label.show();
     return app.exec();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/platform/ProgramFolder.h"
+#include "core/sound/SoundOutputRelay.h"
 #include "core/users/UserSession.h"
 #include "gui/app/AppLook.h"
 #include "gui/app/HelpWindow.h"
@@ -10,7 +11,7 @@
 #include "gui/app/WindowAccessibility.h"
 #include "gui/platform/DesktopUrlOpener.h"
 #include "gui/platform/DialogFileChooser.h"
-#include "gui/platform/FirstFrameProbe.h"
+#include "gui/platform/FirstFrame.h"
 #include "gui/platform/MessageBoxPrompter.h"
 #include "gui/platform/QtTranslations.h"
 #include "gui/platform/TerminationSignals.h"
@@ -22,10 +23,11 @@
 #include <QPointer>
 #include <QSessionManager>
 
+#include <memory>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    FirstFrameProbe::installIfAsked(app);
     installQtTranslations(app);
     applyAppLook(app);
     registerWindowAccessibility();
@@ -39,21 +41,34 @@ int main(int argc, char *argv[])
     DialogFileChooser fileChooser;
     HelpWindow help;
     UserSession session;
-    SoundSystem sounds(programFolder);
+
+    // The sound device and the speech engine take longer to open than the
+    // login window takes to show: they open once it is on screen, and the
+    // login window's buttons are silent until then.
+    SoundOutputRelay loginSounds;
+    std::unique_ptr<SoundSystem> sounds;
+    const auto openSounds = [&] {
+        if (sounds)
+            return;
+        sounds = std::make_unique<SoundSystem>(programFolder);
+        loginSounds.setOutput(sounds->output());
+    };
+    FirstFrame::watch(app, openSounds);
 
     // The login window comes first; a login hands over to the splash, which
     // loads the main window. Closing the login window ends the program.
     SingleInstance instance(programFolder.root());
-    ProgramButtonSounds buttonSounds(programFolder, sounds.output());
+    ProgramButtonSounds buttonSounds(programFolder, loginSounds);
     LoginWindow login(programFolder, prompter, &buttonSounds);
     prompter.setParent(&login);
     QPointer<MainWindow> mainWindow;
     QObject::connect(&login, &LoginWindow::loggedIn, [&](const UserSession &loggedIn) {
         session = loggedIn;
+        openSounds();
         auto *splash = new SplashWindow([&] {
             auto *window = new MainWindow(session, programFolder,
-                                          {prompter, urlOpener, help, sounds.output(), sounds.speechEngine(),
-                                           sounds.effects(), fileChooser, &sounds.music(), &sounds.midi()});
+                                          {prompter, urlOpener, help, sounds->output(), sounds->speechEngine(),
+                                           sounds->effects(), fileChooser, &sounds->music(), &sounds->midi()});
             mainWindow = window;
             prompter.setParent(window);
             fileChooser.setParent(window);

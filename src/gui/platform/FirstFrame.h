@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Qintara developers
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWindow>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+// The moment the program's first window is on screen: what start-up puts
+// off until then runs right after it has been painted. For measuring
+// start-up from outside, QINTARA_FIRST_FRAME_PROBE=1 in the environment
+// makes it print "first-frame <ns>" to standard output, <ns> being the
+// monotonic clock (CLOCK_MONOTONIC) that the measuring script reads before
+// it starts the program. Header-only so that the bare comparison window uses
+// the very same watch without linking anything else of the program.
+class FirstFrame : public QObject
+{
+public:
+    static void watch(QCoreApplication &app, std::function<void()> then = {})
+    {
+        const bool probe = qEnvironmentVariableIntValue("QINTARA_FIRST_FRAME_PROBE") == 1;
+        if (probe || then)
+            app.installEventFilter(new FirstFrame(probe, std::move(then), &app));
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Expose)
+            return false;
+        const auto *window = qobject_cast<QWindow *>(watched);
+        if (!window || !window->isExposed())
+            return false;
+        if (m_probe) {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::printf("first-frame %lld\n",
+                        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+            std::fflush(stdout);
+        }
+        QCoreApplication::instance()->removeEventFilter(this);
+        // The window paints as it handles this very event; what waited
+        // comes after that.
+        if (m_then)
+            QTimer::singleShot(0, QCoreApplication::instance(), std::move(m_then));
+        deleteLater();
+        return false;
+    }
+
+private:
+    FirstFrame(bool probe, std::function<void()> then, QObject *parent)
+        : QObject(parent), m_probe(probe), m_then(std::move(then))
+    {
+    }
+
+    bool m_probe;
+    std::function<void()> m_then;
+};
