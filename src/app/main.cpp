@@ -39,21 +39,23 @@ int main(int argc, char *argv[])
     MessageBoxPrompter prompter;
     DesktopUrlOpener urlOpener;
     DialogFileChooser fileChooser;
-    HelpWindow help;
     UserSession session;
 
-    // The sound device and the speech engine take longer to open than the
-    // login window takes to show: they open once it is on screen, and the
-    // login window's buttons are silent until then.
+    // What the login window does not need opens once it is on screen: the
+    // sound device and the speech engine, which take longer to open than the
+    // login window takes to show, and the help window. The login window's
+    // buttons are silent until then.
     SoundOutputRelay loginSounds;
     std::unique_ptr<SoundSystem> sounds;
-    const auto openSounds = [&] {
+    std::unique_ptr<HelpWindow> help;
+    const auto openTheRest = [&] {
         if (sounds)
             return;
         sounds = std::make_unique<SoundSystem>(programFolder);
         loginSounds.setOutput(sounds->output());
+        help = std::make_unique<HelpWindow>();
     };
-    FirstFrame::watch(app, openSounds);
+    FirstFrame::watch(app, openTheRest);
 
     // The login window comes first; a login hands over to the splash, which
     // loads the main window. Closing the login window ends the program.
@@ -64,10 +66,10 @@ int main(int argc, char *argv[])
     QPointer<MainWindow> mainWindow;
     QObject::connect(&login, &LoginWindow::loggedIn, [&](const UserSession &loggedIn) {
         session = loggedIn;
-        openSounds();
+        openTheRest();
         auto *splash = new SplashWindow([&] {
             auto *window = new MainWindow(session, programFolder,
-                                          {prompter, urlOpener, help, sounds->output(), sounds->speechEngine(),
+                                          {prompter, urlOpener, *help, sounds->output(), sounds->speechEngine(),
                                            sounds->effects(), fileChooser, &sounds->music(), &sounds->midi()});
             mainWindow = window;
             prompter.setParent(window);
