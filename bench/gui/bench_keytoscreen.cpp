@@ -4,7 +4,8 @@
 // each article view, then the events it posts processed until the change is
 // painted (offscreen platform, real sound on SDL's dummy driver). Smart word
 // choice and the hints are on. Besides the mean, every key's time gives the
-// median and the 99th percentile (counters median_us and p99_us).
+// median and the 99th percentile (counters median_us and p99_us), and the
+// resident memory once the drill or article runs (rss_mb).
 #include "core/settings/SettingsFile.h"
 #include "core/users/UserSession.h"
 #include "gui/app/HelpWindow.h"
@@ -19,6 +20,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -88,8 +90,23 @@ double typeKey(QChar character)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// The resident memory of the process now, in MB (0 where /proc has none).
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
+}
+
 void report(benchmark::State &state, std::vector<double> &times)
 {
+    // Everything the drill or article needs is loaded by now.
+    state.counters["rss_mb"] = residentMegabytes();
     if (times.empty())
         return;
     std::sort(times.begin(), times.end());
