@@ -396,6 +396,18 @@ class Converters(unittest.TestCase):
                 codes = [line.split("\t", 1)[0].encode() for line in lines[1:]]
                 self.assertEqual(codes, sorted(codes))
 
+    def test_every_drill_character_can_be_typed_with_the_built_in_input(self):
+        """A target the built-in input cannot give would stop a learner
+        without a system input method."""
+        for method, name in (("五笔", "wubi86.tbl"), ("拼音", "pinyin.tbl")):
+            with self.subTest(table=name):
+                pools = [DATA / "chinese" / "number.txt"]
+                pools += sorted((DATA / "chinese" / method / "word").glob("*.txt"))
+                characters = {c for pool in pools for c in read_pool(pool) if "\u3400" <= c <= "\u9fff"}
+                lines = (DATA / "ime" / name).read_text(encoding="utf-8").splitlines()[1:]
+                typed = {line.split("\t")[1] for line in lines}
+                self.assertEqual(sorted(characters - typed), [])
+
     def test_word_lists_from_the_sample(self):
         folder = self.output("english", "English", "word")
         words = {p.name: [line.partition("#")[0] for line in read_lines(p)] for p in folder.glob("*.txt")}

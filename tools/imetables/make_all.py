@@ -65,6 +65,12 @@ def pool_characters(folder):
     return "".join(p.read_bytes().decode("gbk") for p in sorted(folder.glob("*.txt")))
 
 
+def code_list(path):
+    """A code list "bm.txt" (GBK lines, the character then its code) as a dict."""
+    lines = path.read_bytes().decode("gbk").split("\r\n")
+    return {line[0]: line[1:] for line in lines if len(line) > 1}
+
+
 def titled(title, text):
     return f"\n\n----- {title} -----\n\n{text.strip()}"
 
@@ -93,7 +99,7 @@ def write_notices(versions, ecdict):
            f"{versions['rime-data-wubi']}, GNU LGPL version 3; pinyin.tbl: made from "
            f"pinyin_simp.dict.yaml of the Debian package rime-data-pinyin-simp "
            f"{versions['rime-data-pinyin-simp']}, Apache License 2.0. Modified data: GB2312 "
-           f"entries selected with every code and weight, pinyin syllables joined as typed, "
+           f"entries and the drill pools' other characters selected with every code and weight, pinyin syllables joined as typed, "
            f"sorted by code.")
     unicode_licence = titled("Unicode data: copyright and permission notice", doc("unicode-data"))
     write = make_codes.gbktext.write_notice
@@ -134,14 +140,18 @@ def main():
     counts = make_numbers.build(DATA)
     counts.update(make_pools.build(dicts["wubi"], dicts["pinyin"], unihan_dir, DATA))
     numbers = pool_characters(DATA / "chinese")
+    practised = numbers
     for name, method in (("wubi", Wubi), ("pinyin", Pinyin)):
         folder = DATA / "chinese" / method.folder
         extra = pool_characters(folder / "word") + numbers
+        practised += extra
         made, unresolved = make_codes.build(name, dicts[name], folder, extra, unihan_dir)
         if unresolved:
             sys.exit(f"{method.folder}: no code for {''.join(unresolved)}")
         counts.update({f"chinese/{method.folder}/{k}": v for k, v in made.items()})
-    counts.update(make_ime.build(dicts["wubi"], dicts["pinyin"], DATA / "ime"))
+    code_lists = {"wubi86.tbl": code_list(DATA / "chinese" / Wubi.folder / "bm.txt"),
+                  "pinyin.tbl": code_list(DATA / "chinese" / Pinyin.folder / "bm.txt")}
+    counts.update(make_ime.build(dicts["wubi"], dicts["pinyin"], DATA / "ime", practised, code_lists))
     counts.update(make_english.build(ecdict / "db" / "ecdict.sqlite", HERE / "primary_words.txt", DATA))
     write_notices(versions, ecdict)
     for name, count in sorted(counts.items()):

@@ -157,7 +157,10 @@ void StatisticsBar::showInput(const QString &name, const QString &figures)
     m_Lab_jijian->setVisible(counted);
     // The bar beside the drills has no room to spare: the extra lines
     // stand closer together.
-    m_figures->setVerticalSpacing(counted ? denseRowSpacing : named ? rowSpacing / 2 : rowSpacing);
+    const int spacing = counted ? denseRowSpacing : named ? rowSpacing / 2 : rowSpacing;
+    // Called at every key: the bar is laid out again only when the lines change.
+    if (m_figures->verticalSpacing() != spacing)
+        m_figures->setVerticalSpacing(spacing);
 }
 
 void StatisticsBar::setAbreastHintsShown(bool shown)
