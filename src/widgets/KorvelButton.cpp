@@ -462,9 +462,11 @@ void KorvelButton::paintContent(QPainter &painter, bool pressed) const
     } else {
         // Embossed: a 3D-highlight copy one pixel down-right under the
         // caption in the button-shadow colour.
-        painter.setPen(palette().color(QPalette::Light));
+        const ButtonColors::Emboss emboss = ButtonColors::disabledCaption(
+            backColor(), palette().color(QPalette::Dark), palette().color(QPalette::Light));
+        painter.setPen(emboss.highlight);
         painter.drawText(parts.caption.translated(1, 1), captionFlags, text());
-        painter.setPen(palette().color(QPalette::Dark));
+        painter.setPen(emboss.shadow);
         painter.drawText(parts.caption, captionFlags, text());
     }
 }

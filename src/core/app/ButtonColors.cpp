@@ -3,6 +3,7 @@
 #include "core/app/ButtonColors.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace ButtonColors {
 
@@ -37,3 +38,23 @@ QColor gradientLine(const QColor &face, int lineFromBottom, int height, bool pre
 }
 
 } // namespace ButtonColors
+
+namespace {
+
+// Relative brightness, 0 (black) to 1 (white), by the eye's weights.
+double brightness(const QColor &color)
+{
+    return 0.2126 * color.redF() + 0.7152 * color.greenF() + 0.0722 * color.blueF();
+}
+
+} // namespace
+
+ButtonColors::Emboss ButtonColors::disabledCaption(const QColor &face, const QColor &shadow, const QColor &highlight)
+{
+    constexpr double enough = 0.3;
+    if (std::abs(brightness(shadow) - brightness(face)) >= enough)
+        return {shadow, highlight};
+    if (brightness(face) >= 0.5)
+        return {face.darker(200), QColor(Qt::white)};
+    return {QColor(170, 170, 170), QColor(Qt::black)};
+}

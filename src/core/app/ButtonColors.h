@@ -19,4 +19,19 @@ QColor xpDefaultPressed(const QColor &highlight);
 // number and kept at 0 or more.
 QColor gradientLine(const QColor &face, int lineFromBottom, int height, bool pressed);
 
+// The two colours of a disabled caption, embossed: the caption in shadow
+// over a highlight copy one pixel down-right.
+struct Emboss
+{
+    QColor shadow;
+    QColor highlight;
+    bool operator==(const Emboss &) const = default;
+};
+
+// The system's button shadow and 3D highlight, unless the shadow would not
+// stand out from the face (a skin's yellow or black button): then a shade of
+// the face itself, dark on a light face and light on a dark one, with the
+// highlight on the face's other side.
+Emboss disabledCaption(const QColor &face, const QColor &shadow, const QColor &highlight);
+
 } // namespace ButtonColors

@@ -22,6 +22,8 @@ private slots:
     void roundedRegion_data();
     void roundedRegion();
     void xpDefaultColours();
+    void disabledCaption_data();
+    void disabledCaption();
     void gradientLine_data();
     void gradientLine();
 };
@@ -147,6 +149,36 @@ void tst_ButtonLayout::xpDefaultColours()
     // Each component is limited to 255.
     QCOMPARE(ButtonColors::xpDefaultHover(QColor(0, 120, 215)), QColor(171, 255, 255));
     QCOMPARE(ButtonColors::xpDefaultPressed(QColor(200, 120, 100)), QColor(255, 255, 208));
+}
+
+void tst_ButtonLayout::disabledCaption_data()
+{
+    QTest::addColumn<QColor>("face");
+    QTest::addColumn<QColor>("shadow");
+    QTest::addColumn<QColor>("highlight");
+    QTest::addColumn<QColor>("shownShadow");
+    QTest::addColumn<QColor>("shownHighlight");
+
+    // The system's colours stand out from a grey face: kept.
+    QTest::newRow("grey face") << QColor(236, 233, 216) << QColor(113, 111, 100) << QColor(Qt::white)
+                               << QColor(113, 111, 100) << QColor(Qt::white);
+    // A skin's yellow button with a light shadow: a dark shade of the yellow.
+    QTest::newRow("yellow face") << QColor(255, 255, 0) << QColor(230, 230, 230) << QColor(Qt::white)
+                                 << QColor(255, 255, 0).darker(200) << QColor(Qt::white);
+    // A black button with a black shadow: light grey over black.
+    QTest::newRow("black face") << QColor(Qt::black) << QColor(20, 20, 20) << QColor(Qt::white)
+                                << QColor(170, 170, 170) << QColor(Qt::black);
+}
+
+void tst_ButtonLayout::disabledCaption()
+{
+    QFETCH(QColor, face);
+    QFETCH(QColor, shadow);
+    QFETCH(QColor, highlight);
+    QFETCH(QColor, shownShadow);
+    QFETCH(QColor, shownHighlight);
+    QCOMPARE(ButtonColors::disabledCaption(face, shadow, highlight),
+             (ButtonColors::Emboss{shownShadow, shownHighlight}));
 }
 
 void tst_ButtonLayout::gradientLine_data()
