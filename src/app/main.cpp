@@ -3,6 +3,7 @@
 #include "core/platform/ProgramFolder.h"
 #include "core/sound/SoundOutputRelay.h"
 #include "core/users/UserSession.h"
+#include "gui/adaptive/SqliteKeystrokeHistory.h"
 #include "gui/app/AppLook.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
@@ -63,14 +64,17 @@ int main(int argc, char *argv[])
     ProgramButtonSounds buttonSounds(programFolder, loginSounds);
     LoginWindow login(programFolder, prompter, &buttonSounds);
     prompter.setParent(&login);
+    std::unique_ptr<SqliteKeystrokeHistory> keystrokes; // the logged-in user's; outlives the main window
     QPointer<MainWindow> mainWindow;
     QObject::connect(&login, &LoginWindow::loggedIn, [&](const UserSession &loggedIn) {
         session = loggedIn;
         openTheRest();
         auto *splash = new SplashWindow([&] {
+            keystrokes = std::make_unique<SqliteKeystrokeHistory>(session.userFolder);
             auto *window = new MainWindow(session, programFolder,
                                           {prompter, urlOpener, *help, sounds->output(), sounds->speechEngine(),
-                                           sounds->effects(), fileChooser, &sounds->music(), &sounds->midi()});
+                                           sounds->effects(), fileChooser, &sounds->music(), &sounds->midi(),
+                                           keystrokes.get()});
             mainWindow = window;
             prompter.setParent(window);
             fileChooser.setParent(window);

@@ -12,23 +12,32 @@ using Id = DrillEntry::Id;
 using Option = DrillEntry::Option;
 using Analysis = DrillEntry::Analysis;
 
-const std::array<DrillEntry, 7> &entries()
+const std::array<DrillEntry, 11> &entries()
 {
-    static const std::array<DrillEntry, 7> table { {
+    static const std::array<DrillEntry, 11> table { {
         { Id::Letters, PracticeMode::Letters, true, DrillMode::Letters, WordDrillKind::EnglishWords,
-          true, false, false, false, Option::Check1, false, Analysis::Character },
+          true, false, false, false, Option::Check1, false, Analysis::Character, false },
         { Id::Words, PracticeMode::Words, false, DrillMode::Letters, WordDrillKind::EnglishWords,
-          false, true, true, true, Option::Check2, false, Analysis::Phrase },
+          false, true, true, true, Option::Check2, false, Analysis::Phrase, false },
         { Id::Characters, PracticeMode::Characters, true, DrillMode::Characters, WordDrillKind::EnglishWords,
-          true, false, false, false, Option::Check1, true, Analysis::Character },
+          true, false, false, false, Option::Check1, true, Analysis::Character, false },
         { Id::Phrases, PracticeMode::Phrases, false, DrillMode::Characters, WordDrillKind::Phrases,
-          false, true, true, false, Option::Check2, true, Analysis::Phrase },
+          false, true, true, false, Option::Check2, true, Analysis::Phrase, false },
         { Id::NumberWords, PracticeMode::Numbers, false, DrillMode::Digits, WordDrillKind::NumberWords,
-          false, true, false, true, Option::Check5, false, Analysis::None },
+          false, true, false, true, Option::Check5, false, Analysis::None, false },
         { Id::NumberCharacters, PracticeMode::Numbers, true, DrillMode::NumberCharacters, WordDrillKind::NumberWords,
-          false, false, false, false, Option::Check5, true, Analysis::None },
+          false, false, false, false, Option::Check5, true, Analysis::None, false },
         { Id::Digits, PracticeMode::Numbers, true, DrillMode::Digits, WordDrillKind::NumberWords,
-          false, false, false, false, Option::None, false, Analysis::None },
+          false, false, false, false, Option::None, false, Analysis::None, false },
+        // The weak-item drills have no chooser: their pool follows the history.
+        { Id::WeakKeys, PracticeMode::Letters, true, DrillMode::Letters, WordDrillKind::EnglishWords,
+          false, false, false, false, Option::None, false, Analysis::None, true },
+        { Id::WeakCharacters, PracticeMode::Characters, true, DrillMode::Characters, WordDrillKind::EnglishWords,
+          false, false, false, false, Option::None, true, Analysis::None, true },
+        { Id::WeakRadicals, PracticeMode::Characters, true, DrillMode::Characters, WordDrillKind::EnglishWords,
+          false, false, false, false, Option::None, true, Analysis::None, true },
+        { Id::WeakShortCodes, PracticeMode::Characters, true, DrillMode::Characters, WordDrillKind::EnglishWords,
+          false, false, false, false, Option::None, true, Analysis::None, true },
     } };
     return table;
 }
@@ -50,6 +59,10 @@ std::optional<Id> DrillEntry::forMenu(int menu, int entry)
     case 31: return Id::NumberWords;
     case 32: return Id::NumberCharacters;
     case 33: return Id::Digits;
+    case 16: return Id::WeakKeys;
+    case 26: return Id::WeakCharacters;
+    case 27: return Id::WeakRadicals;
+    case 28: return Id::WeakShortCodes;
     default: return std::nullopt;
     }
 }

@@ -24,6 +24,10 @@ struct DrillEntry
         NumberWords,      // numbers 1 "英文数字(&Z)"
         NumberCharacters, // numbers 2 "中文数字(&O)"
         Digits,           // numbers 3 "阿拉伯数字(&T)"
+        WeakKeys,         // English 6 "薄弱键位练习(&K)"
+        WeakCharacters,   // Chinese 6 "薄弱汉字练习(&K)"
+        WeakRadicals,     // Chinese 7 "薄弱字根练习(&R)"
+        WeakShortCodes,   // Chinese 8 "薄弱简码练习(&J)"
     };
 
     // The option box of the entry and what it does.
@@ -54,12 +58,14 @@ struct DrillEntry
     Option option;
     bool chinese;        // the option is the code hint (`CWordCue`), otherwise read-aloud (`EWordRecite`)
     Analysis analysis;
+    bool weak;           // draws by the learner's weaknesses and says why under the target
 
     static const DrillEntry &entry(Id id);
 
     // The drill entry of a menu entry (menus and entries numbered from 1):
     // entries 1 and 2 of the English (1) and Chinese (2) menus, entries 1 to
-    // 3 of the numbers menu (3); nullopt for any other entry.
+    // 3 of the numbers menu (3), the weak-item entries 6 of the English menu
+    // and 6 to 8 of the Chinese menu; nullopt for any other entry.
     static std::optional<Id> forMenu(int menu, int entry);
 
     // The option box's caption: "自动朗读", or the input method + "提示".

@@ -126,11 +126,11 @@ ArticleModel::Press ArticleModel::keyPress(int index, char32_t code, QStringView
             box.source.setMarks(box.position, box.targetLength, press.mark);
             emit marksChanged(index, box.selectionStart(), box.selectionLength());
             emit keySound(right ? KeySound::Right : KeySound::Wrong);
-            if (!right) {
-                const char32_t wanted = firstCharacter(box.target);
+            const char32_t wanted = firstCharacter(box.target);
+            if (!right)
                 m_exercise.appendWrongCharacter(QString::fromUcs4(&wanted, 1));
-            }
             m_exercise.addOne(counter);
+            emit keyJudged(QString::fromUcs4(&wanted, 1), judged, right);
         }
     }
 

@@ -160,6 +160,9 @@ signals:
     void wubiCodeWanted(const QString &code);
     // The last character was typed: the clock is off; the save dialog opens.
     void finished();
+    // A character key was judged against the first character of the target
+    // (Backspace is not judged); emitted after the counters changed.
+    void keyJudged(const QString &target, const QString &typed, bool correct);
 
 private:
     bool accepts(int index) const;

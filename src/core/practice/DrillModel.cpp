@@ -130,6 +130,10 @@ SingleKeyInput::Press DrillModel::singleKeyPress(char32_t code)
     DrillCounts counts = countsOf(m_exercise);
     const SingleKeyInput::Press press = SingleKeyInput::keyPress(code, m_target, counts);
     countKeys(counts);
+    if (code != KeyChar::Backspace && !m_target.isEmpty()) {
+        const char32_t expected = QStringView(m_target).toUcs4().value(0);
+        emit keyJudged(QString::fromUcs4(&expected, 1), QString::fromUcs4(&code, 1), press.right);
+    }
     playSound(press.sound);
     if (press.right)
         emit nextTargetWanted();
@@ -142,6 +146,10 @@ WordBoxInput::Press DrillModel::wordKeyPress(char32_t code, QStringView typed)
     DrillCounts counts = countsOf(m_exercise);
     const WordBoxInput::Press press = m_word.keyPress(code, typed, counts);
     countKeys(counts);
+    if (press.markPosition >= 0) {
+        emit keyJudged(m_word.word().mid(press.markPosition, 1), QString::fromUcs4(&code, 1),
+                       press.mark == WordBoxInput::Mark::Right);
+    }
     if (press.nextWord) {
         emit nextWordWanted();
         emit keySound(KeySound::WordDone);

@@ -99,6 +99,11 @@ signals:
     void nextWordWanted();
     // A key sound to play (never None).
     void keySound(KeySound sound);
+    // A key was judged against the character it should have been: in the
+    // single-key box every key but Backspace while there is a target, in the
+    // word box every character key within the word. Emitted after the
+    // counters changed and before the next target or word is asked for.
+    void keyJudged(const QString &target, const QString &typed, bool correct);
 
 private:
     void lookUpCode();

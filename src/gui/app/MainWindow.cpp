@@ -16,6 +16,7 @@
 #include "core/sound/MusicOutput.h"
 #include "core/sound/Speech.h"
 #include "core/users/UserSession.h"
+#include "gui/adaptive/KeystrokeRecorder.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppPictures.h"
 #include "gui/app/CaptionBar.h"
@@ -47,6 +48,7 @@
 #include "widgets/KorvelButton.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -171,6 +173,15 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
     connect(&articleOptions, &ArticleOptions::meaningListWanted, this, &MainWindow::loadMeaningList);
 
     attachBuiltInInput();
+    if (services.keystrokeHistory) {
+        auto *recorder = new KeystrokeRecorder(*services.keystrokeHistory, &QDateTime::currentMSecsSinceEpoch, this);
+        recorder->watch(m_drills->model());
+        recorder->watch(m_Frame9->articleModel());
+        recorder->watch(m_builtInInput->input());
+        connect(m_Frame9, &PracticePanel::cleanedUp, recorder, &KeystrokeRecorder::restart);
+    }
+    m_drills->setHistory(services.keystrokeHistory, &QDateTime::currentMSecsSinceEpoch);
+    m_Frame10->setWeaknessSources(services.keystrokeHistory, &services.fileChooser, &QDateTime::currentMSecsSinceEpoch);
     // After the input method, so the letters reach the music before it takes them.
     auto *keyMusic = new KeyboardMusicFilter(m_keyMusic, this);
     for (const QString &name : TextFocus::boxNames())
@@ -698,10 +709,11 @@ void MainWindow::runPracticeEntry(int menu, int entry)
     }
 }
 
-// "成绩记录(&A)" lists the records, "成绩分析(&P)" draws the chart.
+// "成绩记录(&A)" lists the records, "成绩分析(&P)" draws the chart, "弱项分析(&W)"
+// shows the weaknesses.
 void MainWindow::showResults(int entry)
 {
-    if (entry != 1 && entry != 2)
+    if (entry < 1 || entry > 3)
         return;
     Conceal_Menu();
     Cleanup();
@@ -709,8 +721,10 @@ void MainWindow::showResults(int entry)
     showTopPanel(m_Frame10);
     if (entry == 1)
         m_Frame10->showRecords();
-    else
+    else if (entry == 2)
         m_Frame10->showChart();
+    else
+        m_Frame10->showWeaknesses();
 }
 
 void MainWindow::openDrill(DrillEntry::Id id)

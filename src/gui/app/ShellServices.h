@@ -4,6 +4,7 @@
 
 class FileChooser;
 class HelpWindow;
+class KeystrokeHistory;
 class MidiOutput;
 class MusicOutput;
 class Prompter;
@@ -27,4 +28,5 @@ struct ShellServices
     FileChooser &fileChooser;
     MusicOutput *music = nullptr; // none: the window stays without music
     MidiOutput *midi = nullptr;   // none: no keyboard music, "听" disabled
+    KeystrokeHistory *keystrokeHistory = nullptr; // the user's; none: judged keys are not kept
 };

@@ -122,6 +122,7 @@ bool BuiltInInput::keyPress(InputBox *box, QKeyEvent *event)
 
 QString BuiltInInput::commit(InputBox *box, const QString &text, const QString &code)
 {
+    emit committing(text, code);
     enter(box, text);
     if (!m_feedback)
         return {};

@@ -56,6 +56,9 @@ signals:
     void deadEnd(const QString &composition);
     // A key was counted or characters entered: the figures changed.
     void metricsChanged();
+    // The text of a code is about to enter box (and be judged there); code
+    // holds the letters it was typed with.
+    void committing(const QString &text, const QString &code);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

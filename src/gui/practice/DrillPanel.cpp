@@ -2,7 +2,13 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/practice/DrillPanel.h"
 
+#include "core/adaptive/KeystrokeHistory.h"
+#include "core/adaptive/WeakDrillPool.h"
+#include "core/material/CharacterPool.h"
+#include "core/material/DrillChoices.h"
+#include "core/material/DrillFiles.h"
 #include "core/practice/DrillModel.h"
+#include "core/wubi/RadicalTable.h"
 #include "core/settings/Settings.h"
 #include "core/sound/KeySoundSwitch.h"
 #include "gui/practice/DrillWidgets.h"
@@ -22,7 +28,8 @@ DrillPanel::DrillPanel(Settings &settings, Exercise &exercise, CodeTable &codeTa
                        DrillVoice &voice, KeySoundSwitch &keySounds, KeyboardArea &keyboards, QFrame *Frame3,
                        QFrame *Frame4, QFrame *Frame5, QFrame *Frame6, QObject *parent)
     : QObject(parent), Check5(DrillWidgets::optionBox(QStringLiteral("Check5"), Frame3)),
-      m_model(new DrillModel(settings, exercise, codeTable, this)), m_keyboards(keyboards), m_Frame3(Frame3),
+      m_model(new DrillModel(settings, exercise, codeTable, this)), m_material(material),
+      m_characterParts(RadicalTable::builtIn()), m_keyboards(keyboards), m_Frame3(Frame3),
       m_Frame4(Frame4), m_Frame5(Frame5), m_Frame6(Frame6),
       m_singleKey(new SingleKeyDrill(*m_model, material, voice, keyboards, Frame3, Frame4, Frame5, this)),
       m_word(new WordDrill(*m_model, material, voice, keyboards, Frame5, Frame6, Check5, this))
@@ -62,6 +69,8 @@ void DrillPanel::openDrill(DrillEntry::Id id)
 
     const QString caption = entry.optionCaption(settings.InputMeans);
     const bool ticked = m_model->optionTicked();
+    if (!entry.weak)
+        m_singleKey->setWeakDraw({});
     switch (entry.option) {
     case DrillEntry::Option::Check1:
         setOption(m_singleKey->Check1, caption, ticked);
@@ -96,11 +105,54 @@ void DrillPanel::openDrill(DrillEntry::Id id)
     case DrillEntry::Id::Digits:
         m_singleKey->showNextTarget();
         break;
+    case DrillEntry::Id::WeakKeys:
+    case DrillEntry::Id::WeakCharacters:
+    case DrillEntry::Id::WeakRadicals:
+    case DrillEntry::Id::WeakShortCodes:
+        openWeakDrill(*WeakDrillPool::kindOf(id));
+        break;
     }
     if (entry.singleKey)
         m_singleKey->Text1->setFocus();
     else
         m_word->Text2->setFocus();
+}
+
+void DrillPanel::setHistory(KeystrokeHistory *history, std::function<qint64()> nowMs)
+{
+    m_history = history;
+    m_nowMs = std::move(nowMs);
+}
+
+// The model is built once per opening, not per key: a drill of a few minutes
+// changes the weaknesses little, and reading the history takes time.
+void DrillPanel::openWeakDrill(WeakItemKind kind)
+{
+    constexpr qint64 detailDays = 90;
+    const qint64 now = m_nowMs ? m_nowMs() : 0;
+    const QList<Keystroke> history =
+        m_history ? m_history->detail(now - detailDays * 24 * 60 * 60 * 1000) : QList<Keystroke>();
+    m_weaknessModel = WeaknessModel::build(history, now, &m_characterParts);
+
+    // The characters come from the pool the character drill would select;
+    // without one, from the radical table.
+    QString pool;
+    if (kind != WeakItemKind::Key) {
+        const Settings &settings = m_model->settings();
+        const DrillChoices choices = DrillChoices::filesIn(
+            m_material.programFolder.path(DrillFiles::characterFolder(settings.InputMeans)), settings.Cword);
+        if (choices.selected >= 0) {
+            const QString name = choices.names.at(choices.selected);
+            pool = CharacterPool::load(
+                       m_material.programFolder.path(DrillFiles::characterPool(settings.InputMeans, name)))
+                       .value_or(QString());
+        }
+        if (pool.isEmpty())
+            pool = m_characterParts.characters().join(QString());
+    }
+    m_weakDraw = WeakDrillPool::drawFor(kind, pool, history, m_characterParts);
+    m_singleKey->setWeakDraw([this] { return m_weakDraw->draw(m_weaknessModel, m_material.random); });
+    m_singleKey->showNextTarget();
 }
 
 // A box set from code runs its click logic, as a click would, whether or not

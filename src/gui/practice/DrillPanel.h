@@ -2,16 +2,23 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/adaptive/WeakItemDraw.h"
+#include "core/adaptive/WeaknessModel.h"
+#include "core/adaptive/WubiCharacterParts.h"
 #include "core/material/DrillEntry.h"
 #include "gui/practice/DrillServices.h"
 
 #include <QObject>
+
+#include <functional>
+#include <optional>
 
 class CodeTable;
 class DrillModel;
 class Exercise;
 class KeyboardArea;
 class KeySoundSwitch;
+class KeystrokeHistory;
 class QCheckBox;
 class QFrame;
 class SingleKeyDrill;
@@ -39,6 +46,13 @@ public:
     // target, and the focus in the drill's box.
     void openDrill(DrillEntry::Id id);
 
+    // The keystroke history the weak-item drills learn from, read each time
+    // one of them opens, and the clock (ms since the epoch) their decay is
+    // measured by. Without a history they draw from the plain pool.
+    void setHistory(KeystrokeHistory *history, std::function<qint64()> nowMs);
+    // The weakness model the running weak-item drill draws by.
+    const WeaknessModel &weaknessModel() const { return m_weaknessModel; }
+
     // The speech engine gave up: the read-aloud and hint boxes of the drills
     // are unticked, and their settings follow.
     void switchSpeechOptionsOff();
@@ -54,8 +68,15 @@ private:
     void setOption(QCheckBox *box, const QString &caption, bool ticked);
     void setAnalysis(const DrillEntry &entry);
     void runClick(QCheckBox *box);
+    void openWeakDrill(WeakItemKind kind);
 
     DrillModel *m_model;
+    DrillMaterial m_material;
+    KeystrokeHistory *m_history = nullptr;
+    std::function<qint64()> m_nowMs;
+    WubiCharacterParts m_characterParts;
+    WeaknessModel m_weaknessModel;
+    std::optional<WeakItemDraw> m_weakDraw;
     KeyboardArea &m_keyboards;
     QFrame *const m_Frame3;
     QFrame *const m_Frame4;

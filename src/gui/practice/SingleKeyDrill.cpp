@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QVBoxLayout>
 
 SingleKeyDrill::SingleKeyDrill(DrillModel &model, DrillMaterial material, DrillVoice &voice,
                                KeyboardArea &keyboards, QFrame *Frame3, QFrame *Frame4, QFrame *Frame5,
@@ -34,6 +35,7 @@ SingleKeyDrill::SingleKeyDrill(DrillModel &model, DrillMaterial material, DrillV
       Label4(DrillWidgets::hintLabel(QStringLiteral("Label4"), area)),
       Wbzg2(DrillWidgets::analysisStrip(QStringLiteral("Wbzg2"), area)),
       Text1(DrillWidgets::inputBox(QStringLiteral("Text1"), area)),
+      Lab_weakReason(new QLabel(area)),
       m_model(model), m_material(material), m_voice(voice), m_keyboards(keyboards), m_Frame3(Frame3),
       m_Frame5(Frame5)
 {
@@ -43,6 +45,13 @@ SingleKeyDrill::SingleKeyDrill(DrillModel &model, DrillMaterial material, DrillV
     DrillWidgets::placeTargetArea(area, Label2, Label4, Wbzg2, Text1, Frame5);
     Label4->hide();
     Wbzg2->hide();
+    Lab_weakReason->setObjectName(QStringLiteral("Lab_weakReason"));
+    Lab_weakReason->setAccessibleDescription(QStringLiteral("出题原因："));
+    Lab_weakReason->setAlignment(Qt::AlignCenter);
+    Lab_weakReason->hide();
+    // Right under the target, so the reason reads with it.
+    if (auto *column = qobject_cast<QVBoxLayout *>(area->layout()))
+        column->insertWidget(1, Lab_weakReason, 0, Qt::AlignHCenter);
 
     connect(Combo2, &QComboBox::activated, this, &SingleKeyDrill::Combo2_Click);
     connect(Check1, &QCheckBox::clicked, this, &SingleKeyDrill::Check1_Click);
@@ -84,10 +93,25 @@ void SingleKeyDrill::loadNumberCharacters()
 // shows are judged against it, not against the letter before.
 void SingleKeyDrill::showNextTarget()
 {
-    const QString target = ::open_type1(m_model.drillMode(), m_letterSet, m_type1_text, m_material.random);
+    QString target;
+    if (m_weakDraw) {
+        const WeakItemDraw::Drawn drawn = m_weakDraw();
+        target = drawn.target;
+        Lab_weakReason->setText(drawn.reason);
+    } else {
+        target = ::open_type1(m_model.drillMode(), m_letterSet, m_type1_text, m_material.random);
+    }
     m_model.setTarget(target);
     if (m_model.drillMode() == DrillMode::Letters && m_model.optionTicked())
         m_voice.speak(target);
+}
+
+void SingleKeyDrill::setWeakDraw(std::function<WeakItemDraw::Drawn()> draw)
+{
+    m_weakDraw = std::move(draw);
+    Lab_weakReason->setVisible(bool(m_weakDraw));
+    if (!m_weakDraw)
+        Lab_weakReason->clear();
 }
 
 void SingleKeyDrill::Combo2_Click()

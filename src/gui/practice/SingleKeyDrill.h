@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/adaptive/WeakItemDraw.h"
 #include "gui/practice/DrillServices.h"
 
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 class DrillModel;
 class InputBox;
@@ -47,9 +50,12 @@ public:
     // Loads the number characters "\chinese\number.txt" as the pool and shows
     // a first target.
     void loadNumberCharacters();
-    // A new target drawn from the material; a new letter is read aloud when
-    // Check1 asks for it.
+    // A new target drawn from the material, or by the weak-item draw while
+    // one is set; a new letter is read aloud when Check1 asks for it.
     void showNextTarget();
+    // The weak-item drills draw through draw and show its reason under the
+    // target; an empty function returns to the material and hides the reason.
+    void setWeakDraw(std::function<WeakItemDraw::Drawn()> draw);
 
     // The Chinese character branch of Check1 (shared with Check5 in the
     // number-character drill): the code hint and the Wubi keys shown or
@@ -73,6 +79,7 @@ public:
     QLabel *const Label4;          // its code hint
     RadicalAnalysisStrip *const Wbzg2; // its radical analysis
     InputBox *const Text1;         // the single-key box
+    QLabel *const Lab_weakReason;  // why a weak-item drill's target came up
 
 signals:
     // Label2 shows a new target: the numbers' option box Check5 follows it
@@ -99,4 +106,5 @@ private:
     QFrame *const m_Frame5;
     int m_letterSet = 0;
     QString m_type1_text; // the character pool, kept as the hidden type1_text box kept it
+    std::function<WeakItemDraw::Drawn()> m_weakDraw;
 };

@@ -8,6 +8,7 @@
 #include "core/results/ResultFile.h"
 #include "core/results/ResultTable.h"
 #include "gui/results/ResultTableView.h"
+#include "gui/results/WeaknessView.h"
 #include "gui/users/AccountWindowParts.h"
 #include "widgets/KorvelButton.h"
 #include "widgets/ResultChartView.h"
@@ -34,6 +35,7 @@ ResultPanel::ResultPanel(const QString &userFolder, Prompter &prompter, QWidget 
     , m_Label2(new QLabel(ResultTable::caption(Language::Chinese), this))
     , m_ListView2(new ResultTableView(QStringLiteral("ListView2"), Language::Chinese, this))
     , m_Frame11(new QGroupBox(QStringLiteral("成绩分析图"), this))
+    , m_weaknessView(new WeaknessView(userFolder, prompter, this))
 {
     setObjectName(QStringLiteral("Frame10"));
     setAccessibleName(QStringLiteral("成绩"));
@@ -52,6 +54,7 @@ ResultPanel::ResultPanel(const QString &userFolder, Prompter &prompter, QWidget 
     layout->addWidget(m_ListView2, 1);
 
     buildChartFrame();
+    m_weaknessView->hide();
     resize(sizeHint());
 }
 
@@ -100,6 +103,7 @@ void ResultPanel::resizeEvent(QResizeEvent *event)
 void ResultPanel::placeChartControls()
 {
     m_Frame11->setGeometry(rect());
+    m_weaknessView->setGeometry(rect());
     m_chartView->setGeometry(m_Frame11->rect());
     m_HScroll1->setGeometry(m_chartView->chartLayout().scrollBar().toRect());
     const QSize first = m_KorvelButton1->sizeHint().expandedTo(m_KorvelButton1->minimumSize());
@@ -112,15 +116,30 @@ void ResultPanel::placeChartControls()
 void ResultPanel::showRecords()
 {
     m_Frame11->hide();
+    m_weaknessView->hide();
     fillTable(m_ListView1, Language::English);
     fillTable(m_ListView2, Language::Chinese);
 }
 
 void ResultPanel::showChart()
 {
+    m_weaknessView->hide();
     m_Frame11->show();
     m_Frame11->raise();
     drawChart(Language::English);
+}
+
+void ResultPanel::showWeaknesses()
+{
+    m_weaknessView->refresh();
+    m_weaknessView->show();
+    m_weaknessView->raise();
+}
+
+void ResultPanel::setWeaknessSources(KeystrokeHistory *history, FileChooser *fileChooser,
+                                     std::function<qint64()> nowMs)
+{
+    m_weaknessView->setSources(history, fileChooser, std::move(nowMs));
 }
 
 void ResultPanel::fillTable(ResultTableView *table, Language language)

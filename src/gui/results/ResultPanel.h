@@ -8,6 +8,10 @@
 #include <QFrame>
 #include <QString>
 
+#include <functional>
+
+class FileChooser;
+class KeystrokeHistory;
 class KorvelButton;
 class ResultFile;
 class Prompter;
@@ -16,6 +20,7 @@ class QLabel;
 class QScrollBar;
 class ResultChartView;
 class ResultTableView;
+class WeaknessView;
 
 // The result panel `Frame10` of the main window, the place of the results
 // menu. The record view lists the user's English results above and the
@@ -40,6 +45,12 @@ public:
     // "成绩分析(&P)": shows the chart frame in front of the tables and draws
     // the English chart, as the button " 英文成绩分析" does.
     void showChart();
+    // "弱项分析(&W)": shows the weakness view in front of the tables and the
+    // chart, read afresh from the keystroke history.
+    void showWeaknesses();
+    // The sources of the weakness view (see WeaknessView::setSources).
+    void setWeaknessSources(KeystrokeHistory *history, FileChooser *fileChooser, std::function<qint64()> nowMs);
+
     // The buttons " 英文成绩分析" and " 中文成绩分析": the newest seven records
     // of that language's file, the scroll bar at its end; this language's
     // button is disabled and the other one enabled.
@@ -53,6 +64,7 @@ public:
     ResultTableView *ListView2() const { return m_ListView2; }
     ResultChartView *chartView() const { return m_chartView; }
     QScrollBar *HScroll1() const { return m_HScroll1; }
+    WeaknessView *weaknessView() const { return m_weaknessView; }
 
     // The practice panel's place: 8835 x 6435 twips.
     QSize sizeHint() const override;
@@ -84,4 +96,5 @@ private:
     QScrollBar *m_HScroll1;        // through older records
     KorvelButton *m_KorvelButton1; // " 英文成绩分析"
     KorvelButton *m_KorvelButton2; // " 中文成绩分析"
+    WeaknessView *m_weaknessView;  // confusions, heat map and trends
 };
