@@ -4,7 +4,7 @@
 // already read, on a real (dummy-driver) SDL2_mixer device.
 #include "core/platform/ProgramFolder.h"
 #include "core/sound/SoundEffects.h"
-#include "gui/sound/SdlAudioOutput.h"
+#include "audio/SdlAudioOutput.h"
 
 #include <benchmark/benchmark.h>
 

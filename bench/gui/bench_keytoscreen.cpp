@@ -68,7 +68,7 @@ struct Program
     DesktopUrlOpener urls;
     DialogFileChooser files;
     HelpWindow help;
-    SoundSystem sounds{shipped()};
+    SoundSystem sounds{shipped(), QStringLiteral(QINTARA_PROGRAM_DIR)};
     std::unique_ptr<MainWindow> main;
 };
 

@@ -4,8 +4,8 @@
 // handed to the speech thread), and what that thread spends synthesising a
 // word and a long text before the first sample can play.
 #include "core/sound/SoundOutput.h"
-#include "gui/sound/EspeakSpeechEngine.h"
-#include "gui/sound/EspeakSynthesizer.h"
+#include "audio/EspeakSpeechEngine.h"
+#include "audio/EspeakSynthesizer.h"
 
 #include <QCoreApplication>
 

@@ -2,35 +2,41 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/sound/MidiOutput.h"
+#include "core/sound/MusicOutput.h"
+#include "core/sound/SoundBackend.h"
 #include "core/sound/SoundEffects.h"
-#include "gui/sound/EspeakSpeechEngine.h"
-#include "gui/sound/FluidSynthMidiOutput.h"
-#include "gui/sound/MusicPlayer.h"
-#include "gui/sound/SdlAudioOutput.h"
+#include "core/sound/SoundOutput.h"
+#include "core/sound/SpeechEngine.h"
+
+#include <QString>
+
+#include <memory>
 
 class ProgramFolder;
 
 // The program's sound side, made once by the application and handed to
-// whoever plays sounds: the sound device, the speech engine that plays
-// through it, the key and game sounds of the program folder, the
-// background music on the device's music stream and the MIDI synthesizer
-// of the note test and the keyboard music. Members go in reverse order, so
-// the engine, the music and the synthesizer stop before the device closes.
+// whoever plays sounds: the sound back end from the audio module (the sound
+// device, the speech engine that plays through it, the background music on
+// the device's music stream and the MIDI synthesizer of the note test and
+// the keyboard music) and the key and game sounds of the program folder.
+// A module that cannot be loaded leaves the program silent, with one line
+// in the log saying why.
 class SoundSystem
 {
 public:
-    explicit SoundSystem(const ProgramFolder &folder);
+    // moduleFolder: where the audio module is; by default the executable's
+    // folder.
+    explicit SoundSystem(const ProgramFolder &folder, const QString &moduleFolder = {});
+    ~SoundSystem();
 
-    SdlAudioOutput &output() { return m_output; }
-    SpeechEngine &speechEngine() { return m_speechEngine; }
+    SoundOutput &output() { return m_backend->output(); }
+    SpeechEngine &speechEngine() { return m_backend->speechEngine(); }
     SoundEffects &effects() { return m_effects; }
-    MusicPlayer &music() { return m_music; }
-    FluidSynthMidiOutput &midi() { return m_midi; }
+    MusicOutput &music() { return m_backend->music(); }
+    MidiOutput &midi() { return m_backend->midi(); }
 
 private:
-    SdlAudioOutput m_output;
-    EspeakSpeechEngine m_speechEngine;
+    std::unique_ptr<SoundBackend> m_backend;
     SoundEffects m_effects;
-    MusicPlayer m_music;
-    FluidSynthMidiOutput m_midi;
 };

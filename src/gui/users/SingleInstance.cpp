@@ -4,47 +4,44 @@
 
 #include "core/users/InstanceName.h"
 
-#include <QLocalSocket>
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
 
-namespace {
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
-constexpr int answerTimeoutMs = 1000;
-
-} // namespace
-
-SingleInstance::SingleInstance(const QString &programFolder, QObject *parent)
-    : QObject(parent)
-    , m_name(InstanceName(programFolder))
+SingleInstance::SingleInstance(const QString &programFolder)
+    : m_name(InstanceName(programFolder).toUtf8())
 {
-    // Later copies only look for the server; they are let go at once.
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
-        }
-    });
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_socket >= 0)
+        ::close(m_socket);
 }
 
 bool SingleInstance::claim()
 {
-    if (m_server.isListening())
+    if (m_socket >= 0)
         return true;
-    if (anotherCopyAnswers())
-        return false;
-    // Nobody answers: a socket left by a copy that crashed is stale.
-    QLocalServer::removeServer(m_name);
-    // Copies run by other users of this computer must find the server too.
-    m_server.setSocketOptions(QLocalServer::WorldAccessOption);
-    if (m_server.listen(m_name))
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return true; // the guard is out of reach: this copy runs
+    // An abstract name: a leading NUL, then the name's bytes, no file.
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const auto length = std::min<std::size_t>(m_name.size(), sizeof address.sun_path - 1);
+    std::memcpy(address.sun_path + 1, m_name.constData(), length);
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+    if (::bind(socket, reinterpret_cast<const sockaddr *>(&address), size) == 0) {
+        m_socket = socket;
         return true;
-    // Another copy may have started between the look and the listen; if it
-    // does not answer either, the guard is out of reach and this copy runs.
-    return !anotherCopyAnswers();
-}
-
-bool SingleInstance::anotherCopyAnswers() const
-{
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    return socket.waitForConnected(answerTimeoutMs);
+    }
+    const bool taken = errno == EADDRINUSE;
+    ::close(socket);
+    return !taken;
 }

@@ -158,7 +158,7 @@ void tst_MainDrills::realSoundAndSpeech()
     const QString recording = recordingFolder.file(QStringLiteral("out.raw"));
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
-    SoundSystem sounds(shippedData());
+    SoundSystem sounds(shippedData(), QStringLiteral(QINTARA_PROGRAM_DIR));
     // The window plays through the sound system: it goes first, whatever fails.
     const auto windowFirst = qScopeGuard([this] { delete m_rig->window(); });
     m_rig->session.settings.CueMusic = 1;

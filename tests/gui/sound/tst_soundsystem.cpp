@@ -8,6 +8,7 @@
 #include "TestFolder.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -18,6 +19,7 @@ class tst_SoundSystem : public QObject
 
 private slots:
     void keySoundAndSpeechShareTheDevice();
+    void withoutTheModuleTheProgramIsSilent();
 };
 
 void tst_SoundSystem::keySoundAndSpeechShareTheDevice()
@@ -27,8 +29,8 @@ void tst_SoundSystem::keySoundAndSpeechShareTheDevice()
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
     {
-        SoundSystem sound(ProgramFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR)));
-        QVERIFY(sound.output().isOpen());
+        SoundSystem sound(ProgramFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR)), QStringLiteral(QINTARA_PROGRAM_DIR));
+        QCOMPARE_GT(sound.output().deviceCount(), 0);
         QVERIFY(sound.speechEngine().isReady());
         sound.effects().PlayKeySound(2);
         QVERIFY(sound.speechEngine().speak(QStringLiteral("hello"), {}, 170));
@@ -37,6 +39,21 @@ void tst_SoundSystem::keySoundAndSpeechShareTheDevice()
         // on the other channel brings many more.
         QTRY_VERIFY_WITH_TIMEOUT(loudSamples() > 20000, 5000);
     } // the engine stops before the device closes: no hang, no crash
+}
+
+void tst_SoundSystem::withoutTheModuleTheProgramIsSilent()
+{
+    TestFolder noModule;
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^The audio module could not be loaded, the program stays silent:")));
+    SoundSystem sound(ProgramFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR)), noModule.path());
+    QCOMPARE(sound.output().deviceCount(), 0);
+    QVERIFY(!sound.speechEngine().isReady());
+    QVERIFY(!sound.speechEngine().speak(QStringLiteral("hello"), {}, 170));
+    sound.effects().PlayKeySound(2);
+    sound.music().play(QStringLiteral(QINTARA_SHIPPED_DATA_DIR "/Music/欢乐颂.mid"));
+    QVERIFY(!sound.music().isPlaying());
+    QVERIFY(sound.midi().send(0x7f2490).has_value());
 }
 
 QTEST_MAIN(tst_SoundSystem)

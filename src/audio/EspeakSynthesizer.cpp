@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/EspeakSynthesizer.h"
+#include "audio/EspeakSynthesizer.h"
 
 #include <QFile>
 

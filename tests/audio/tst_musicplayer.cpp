@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/MusicPlayer.h"
+#include "audio/MusicPlayer.h"
 
 #include "core/sound/WaveFile.h"
-#include "gui/sound/SdlAudioOutput.h"
+#include "audio/SdlAudioOutput.h"
 
 #include "DiskAudio.h"
 #include "TestFolder.h"

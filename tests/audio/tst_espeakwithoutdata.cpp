@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 // A program of its own: espeak-ng is set up once per process, so a failed
 // set-up must be tried before any good one.
-#include "gui/sound/EspeakSpeechEngine.h"
+#include "audio/EspeakSpeechEngine.h"
 
 #include "FakeSoundOutput.h"
 #include "TestFolder.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/FluidSynthMidiOutput.h"
+#include "audio/FluidSynthMidiOutput.h"
 
-#include "gui/sound/SdlAudioOutput.h"
+#include "audio/SdlAudioOutput.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/FluidSynthMidiOutput.h"
+#include "audio/FluidSynthMidiOutput.h"
 
 #include "core/sound/MidiOut.h"
-#include "gui/sound/SdlAudioOutput.h"
+#include "audio/SdlAudioOutput.h"
 
 #include "DiskAudio.h"
 #include "ScriptedPrompter.h"

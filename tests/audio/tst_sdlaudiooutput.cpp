@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/SdlAudioOutput.h"
+#include "audio/SdlAudioOutput.h"
 
 #include "core/sound/WaveFile.h"
 

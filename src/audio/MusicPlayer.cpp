@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/MusicPlayer.h"
+#include "audio/MusicPlayer.h"
 
 #include "core/sound/Playlist.h"
-#include "gui/sound/MusicLoader.h"
-#include "gui/sound/SdlAudioOutput.h"
+#include "audio/MusicLoader.h"
+#include "audio/SdlAudioOutput.h"
 
 #include <QCoreApplication>
 #include <QFile>

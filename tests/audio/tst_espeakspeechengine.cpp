@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/EspeakSpeechEngine.h"
-#include "gui/sound/EspeakSynthesizer.h"
-#include "gui/sound/SdlAudioOutput.h"
+#include "audio/EspeakSpeechEngine.h"
+#include "audio/EspeakSynthesizer.h"
+#include "audio/SdlAudioOutput.h"
 
 #include "DiskAudio.h"
 #include "FakeSoundOutput.h"

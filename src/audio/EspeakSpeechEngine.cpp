@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/EspeakSpeechEngine.h"
+#include "audio/EspeakSpeechEngine.h"
 
 #include "core/sound/SoundOutput.h"
 #include "core/sound/WaveFile.h"
-#include "gui/sound/EspeakSynthesizer.h"
+#include "audio/EspeakSynthesizer.h"
 
 EspeakSpeechEngine::EspeakSpeechEngine(SoundOutput &output, const QString &dataParentFolder,
                                        QObject *parent)

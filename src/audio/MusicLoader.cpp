@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "gui/sound/MusicLoader.h"
+#include "audio/MusicLoader.h"
 
 #include <QFile>
 #include <QFileInfo>
