@@ -4,16 +4,15 @@
 
 #include "core/practice/Exercise.h"
 #include "core/settings/SettingsFile.h"
-#include "core/users/InstanceName.h"
 #include "gui/app/MainWindow.h"
 #include "gui/practice/PracticePanel.h"
+#include "gui/users/SingleInstance.h"
 
 #include "MainWindowRig.h"
 #include "TestFolder.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -249,12 +248,8 @@ void tst_TerminationSignals::programAtTheLoginWindowEnds()
     QVERIFY(process.waitForStarted());
 
     // The program is at its login window once it claims its program folder.
-    const QString instance = InstanceName(m_folder->path());
-    const auto listening = [&instance] {
-        QLocalSocket socket;
-        socket.connectToServer(instance);
-        return socket.waitForConnected(100);
-    };
+    const QString folder = m_folder->path();
+    const auto listening = [&folder] { return !SingleInstance(folder).claim(); };
     QTRY_VERIFY_WITH_TIMEOUT(listening() || process.state() != QProcess::Running, 20000);
     QCOMPARE(process.state(), QProcess::Running);
 
