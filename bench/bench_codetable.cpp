@@ -39,7 +39,7 @@ CodeTable &loadedTable()
 QStringList textsOf(qsizetype textLength)
 {
     QStringList texts;
-    for (const QString &line : loadedTable().lines(textLength))
+    for (const QString &line : loadedTable().list(textLength).lines())
         texts += line.left(textLength);
     return texts;
 }
@@ -98,7 +98,7 @@ void findNonChinese(benchmark::State &state)
 // cost the index saves on a phrase that is not in the list.
 void scanForMissingPhrase(benchmark::State &state)
 {
-    const QStringList &lines = loadedTable().lines(2);
+    const QStringList lines = loadedTable().list(2).lines();
     const QStringList texts = missingPhrases();
     qsizetype next = 0;
     for (auto _ : state) {
@@ -117,7 +117,7 @@ void loadWubiTables(benchmark::State &state)
         QString error;
         if (!table.ReloadCodeTable(wubi, &error))
             state.SkipWithError(qPrintable(error));
-        benchmark::DoNotOptimize(table.lines(2).size());
+        benchmark::DoNotOptimize(table.list(2).lineCount());
     }
 }
 

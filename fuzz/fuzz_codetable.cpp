@@ -50,7 +50,7 @@ Found scanFor(const CodeTable &table, const QString &text)
     const qsizetype length = characterEnds(text).size();
     if (length > 4)
         return found;
-    for (const QString &line : table.lines(length)) {
+    for (const QString &line : table.list(length).lines()) {
         if (line.contains(text)) {
             const QList<qsizetype> ends = characterEnds(line);
             found.text = text;
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QString text;
         if (input.ConsumeBool()) {
             const int length = input.ConsumeIntegralInRange(1, 4);
-            const QStringList &lines = table.lines(length);
+            const QStringList lines = table.list(length).lines();
             if (lines.isEmpty())
                 continue;
             const QString &line = lines.at(input.ConsumeIntegralInRange<qsizetype>(0, lines.size() - 1));

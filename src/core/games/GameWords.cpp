@@ -40,18 +40,18 @@ std::optional<QString> GameWords::RandomGameWord(qint16 wordList)
     if (lines.isEmpty())
         return std::nullopt;
     const qsizetype line = lines[m_random.below(int(lines.size()))];
-    return wordOf(m_codeTable.lines(textLength)[line]);
+    return wordOf(m_codeTable.list(textLength).line(line));
 }
 
 const QList<qsizetype> &GameWords::wordLines(qsizetype textLength)
 {
-    const QStringList &lines = m_codeTable.lines(textLength);
-    if (lines.constData() == m_indexedLines.constData() && lines.size() == m_indexedLines.size())
+    const CodeList &list = m_codeTable.list(textLength);
+    if (list.text().constData() == m_indexedText.constData() && list.text().size() == m_indexedText.size())
         return m_wordLines;
-    m_indexedLines = lines;
+    m_indexedText = list.text();
     m_wordLines.clear();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!wordOf(lines[i]).trimmed().isEmpty())
+    for (qsizetype i = 0; i < list.lineCount(); ++i) {
+        if (!wordOf(list.line(i)).trimmed().isEmpty())
             m_wordLines.append(i);
     }
     return m_wordLines;

@@ -45,8 +45,9 @@ private:
 
     CodeTable &m_codeTable;
     RandomSource &m_random;
-    // A shared copy of the list indexed: while it is held, a list read anew
-    // cannot take the same storage, so comparing storage tells them apart.
-    QStringList m_indexedLines;
+    // A shared copy of the text of the list indexed: while it is held, a list
+    // read anew cannot take the same storage, so comparing storage tells them
+    // apart.
+    QString m_indexedText;
     QList<qsizetype> m_wordLines;
 };

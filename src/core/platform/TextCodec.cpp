@@ -92,6 +92,14 @@ QByteArray encode(QStringView text)
 QStringList splitLines(QStringView text)
 {
     QStringList lines;
+    for (const LineSpan &span : lineSpans(text))
+        lines.append(text.mid(span.start, span.length).toString());
+    return lines;
+}
+
+QList<LineSpan> lineSpans(QStringView text)
+{
+    QList<LineSpan> spans;
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
@@ -100,10 +108,10 @@ QStringList splitLines(QStringView text)
         qsizetype lineEnd = end;
         if (lineEnd > start && text.at(lineEnd - 1) == QLatin1Char('\r'))
             --lineEnd;
-        lines.append(text.mid(start, lineEnd - start).toString());
+        spans.append({quint32(start), quint32(lineEnd - start)});
         start = end + 1;
     }
-    return lines;
+    return spans;
 }
 
 std::optional<QByteArray> readBytes(const QString &path, QString *error)

@@ -30,6 +30,16 @@ QByteArray encode(QStringView text);
 // last line does not start another line; an empty text has no lines.
 QStringList splitLines(QStringView text);
 
+// The same lines as places in the text, for keeping a large file as one
+// block instead of a string per line.
+struct LineSpan
+{
+    quint32 start = 0;
+    quint32 length = 0;
+    bool operator==(const LineSpan &) const = default;
+};
+QList<LineSpan> lineSpans(QStringView text);
+
 // Whole-file helpers. Reading fails only when the file cannot be opened or
 // read; writing replaces the file atomically, turns every LF that is not
 // already part of a CR LF into CR LF, and leaves the old file untouched when

@@ -5,14 +5,15 @@
 #include "core/platform/AnsiCode.h"
 #include "core/wubi/Characters.h"
 
-CodeList::CodeList(QStringList lines, qsizetype textLength)
-    : m_lines(std::move(lines))
+CodeList::CodeList(QString text, qsizetype textLength)
+    : m_text(std::move(text))
+    , m_lines(TextCodec::lineSpans(m_text))
 {
     m_firstLine.reserve(m_lines.size());
     // Going from the last line to the first lets an earlier line overwrite
     // what a later one put in, so each run ends up with its first line.
     for (qsizetype number = m_lines.size() - 1; number >= 0; --number) {
-        const QStringView line = m_lines.at(number);
+        const QStringView line = this->line(number);
         for (qsizetype start = 0; start < line.size(); ++start) {
             if (!AnsiCode::isDoubleByte(line.at(start)))
                 continue;
@@ -24,6 +25,15 @@ CodeList::CodeList(QStringList lines, qsizetype textLength)
                 m_firstLine.insert(Run{line.mid(start, end - start)}, number);
         }
     }
+}
+
+QStringList CodeList::lines() const
+{
+    QStringList lines;
+    lines.reserve(m_lines.size());
+    for (qsizetype number = 0; number < m_lines.size(); ++number)
+        lines.append(line(number).toString());
+    return lines;
 }
 
 qsizetype CodeList::firstLineContaining(QStringView text) const

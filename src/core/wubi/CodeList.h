@@ -2,11 +2,17 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/platform/TextCodec.h"
+
 #include <QHash>
+#include <QList>
+#include <QString>
 #include <QStringList>
 #include <QStringView>
 
-// The lines of one code file, kept exactly as read, with an index that finds
+// The lines of one code file, kept exactly as read in one block of text with
+// the place of each line (tens of thousands of lines cost a fraction of a
+// string apiece), with an index that finds
 // the first line containing a text of textLength characters as fast as a
 // hash lookup instead of a scan of every line.
 //
@@ -20,10 +26,22 @@ class CodeList
 {
 public:
     CodeList() = default;
-    CodeList(QStringList lines, qsizetype textLength);
+    // text: the whole file, its lines as TextCodec::lineSpans finds them.
+    CodeList(QString text, qsizetype textLength);
 
-    const QStringList &lines() const { return m_lines; }
+    qsizetype lineCount() const { return m_lines.size(); }
+    QStringView line(qsizetype number) const
+    {
+        const TextCodec::LineSpan span = m_lines.at(number);
+        return QStringView(m_text).mid(span.start, span.length);
+    }
     bool isEmpty() const { return m_lines.isEmpty(); }
+    // Every line as a string of its own, for callers that compare or keep
+    // whole lists.
+    QStringList lines() const;
+    // The block the lines are views into: a list read anew never shares it
+    // with one still held.
+    const QString &text() const { return m_text; }
 
     // The 0-based number of the first line that contains text anywhere, or
     // -1 when none does. text must be textLength characters long and begin
@@ -50,8 +68,9 @@ private:
         }
     };
 
-    QStringList m_lines;
-    // Keys are views into m_lines, which is never changed after the index is
+    QString m_text;
+    QList<TextCodec::LineSpan> m_lines;
+    // Keys are views into m_text, which is never changed after the index is
     // built, so they stay valid as long as the list.
     QHash<Run, qsizetype> m_firstLine;
 };

@@ -39,13 +39,13 @@ bool CodeTable::LoadCodeTable(const QString &inputMeans, QString *error)
         const QString path = m_programFolder.path(QStringLiteral("\\chinese\\") + inputMeans
                                                   + listFiles[list].toString());
         QString reason;
-        std::optional<QStringList> lines = TextCodec::readLines(path, &reason);
-        if (!lines) {
+        std::optional<QString> text = TextCodec::readFile(path, &reason);
+        if (!text) {
             if (error)
                 *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
             return false;
         }
-        m_lists[list] = CodeList(std::move(*lines), qsizetype(list) + 1);
+        m_lists[list] = CodeList(std::move(*text), qsizetype(list) + 1);
     }
     return true;
 }
@@ -76,9 +76,9 @@ bool CodeTable::FindCode(const QString &text, QString &foundText, QString &code,
     const qsizetype number = list.firstLineContaining(text);
     if (number < 0)
         return true;
-    const QString &line = list.lines().at(number);
+    const QStringView line = list.line(number);
     foundText = text;
-    code = line.mid(Characters::offsetAfter(line, length));
+    code = line.mid(Characters::offsetAfter(line, length)).toString();
     return true;
 }
 
@@ -87,10 +87,10 @@ bool CodeTable::isLoaded() const
     return !m_lists.front().isEmpty();
 }
 
-const QStringList &CodeTable::lines(qsizetype textLength) const
+const CodeList &CodeTable::list(qsizetype textLength) const
 {
-    static const QStringList none;
+    static const CodeList none;
     if (textLength < 1 || textLength > qsizetype(m_lists.size()))
         return none;
-    return m_lists[textLength - 1].lines();
+    return m_lists[textLength - 1];
 }

@@ -59,10 +59,10 @@ public:
     bool FindCode(const QString &text, QString &foundText, QString &code, QString *error = nullptr);
 
     bool isLoaded() const;
-    // The lines of the list for texts of textLength characters, 1 to 4, in
+    // The list for texts of textLength characters, 1 to 4, its lines in
     // file order and exactly as read; other lengths have no list and give
     // an empty one.
-    const QStringList &lines(qsizetype textLength) const;
+    const CodeList &list(qsizetype textLength) const;
 
 private:
     ProgramFolder m_programFolder;

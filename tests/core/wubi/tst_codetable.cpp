@@ -111,11 +111,11 @@ void tst_CodeTable::linesAreKeptExactlyAsRead()
     const Settings settings;
     CodeTable table(ProgramFolder(fixtureRoot), settings);
     QVERIFY(table.LoadCodeTable(QStringLiteral("杂排")));
-    QCOMPARE(table.lines(1), QStringList({"中 khk", "国\tlgyi", "", "人w  ", "abc", "\U00020000字x", "民nav"}));
-    QCOMPARE(table.lines(2), QStringList({"中国 khlg", "xx人民yy", "中\U00020000国", "\uFFFD 文ab"}));
-    QCOMPARE(table.lines(4), QStringList({"  中华人民 kwwn", "中华人民中华人民x"}));
-    QVERIFY(table.lines(0).isEmpty());
-    QVERIFY(table.lines(5).isEmpty());
+    QCOMPARE(table.list(1).lines(), QStringList({"中 khk", "国\tlgyi", "", "人w  ", "abc", "\U00020000字x", "民nav"}));
+    QCOMPARE(table.list(2).lines(), QStringList({"中国 khlg", "xx人民yy", "中\U00020000国", "\uFFFD 文ab"}));
+    QCOMPARE(table.list(4).lines(), QStringList({"  中华人民 kwwn", "中华人民中华人民x"}));
+    QVERIFY(table.list(0).lines().isEmpty());
+    QVERIFY(table.list(5).lines().isEmpty());
 }
 
 void tst_CodeTable::loadDoesNothingOnceLoaded()
@@ -139,7 +139,7 @@ void tst_CodeTable::reloadReadsOnlyTheNewFolder()
     QVERIFY(table.ReloadCodeTable(settings.InputMeans));
 
     for (int length = 1; length <= 4; ++length)
-        QCOMPARE(table.lines(length), *TextCodec::readLines(fixtureRoot + "/chinese/拼音/" + listFiles.at(length - 1)));
+        QCOMPARE(table.list(length).lines(), *TextCodec::readLines(fixtureRoot + "/chinese/拼音/" + listFiles.at(length - 1)));
     QString foundText, code;
     QVERIFY(table.FindCode(QStringLiteral("人民"), foundText, code));
     QCOMPARE(foundText, QString());
@@ -154,10 +154,10 @@ void tst_CodeTable::missingPhraseFileEndsTheLoad()
     QString error;
     QVERIFY(!table.LoadCodeTable(QStringLiteral("缺三字"), &error));
     QVERIFY2(error.contains(QStringLiteral("三字词组.txt")), qPrintable(error));
-    QCOMPARE(table.lines(1).size(), 1);
-    QCOMPARE(table.lines(2).size(), 1);
-    QVERIFY(table.lines(3).isEmpty());
-    QVERIFY(table.lines(4).isEmpty());
+    QCOMPARE(table.list(1).lines().size(), 1);
+    QCOMPARE(table.list(2).lines().size(), 1);
+    QVERIFY(table.list(3).lines().isEmpty());
+    QVERIFY(table.list(4).lines().isEmpty());
 
     // The character list is filled, so lookups do not load again and the
     // phrases after the missing file stay unknown.
@@ -183,7 +183,7 @@ void tst_CodeTable::missingCharacterFileIsTriedAgain()
     QCOMPARE(foundText, before);
     QCOMPARE(code, before);
     for (int length = 1; length <= 4; ++length)
-        QVERIFY(table.lines(length).isEmpty());
+        QVERIFY(table.list(length).lines().isEmpty());
 
     folder.write(QStringLiteral("chinese/五笔/bm.txt"), gbkLines({"中khk"}));
     QVERIFY2(table.FindCode(QStringLiteral("中国"), foundText, code, &error), qPrintable(error));
@@ -203,13 +203,13 @@ void tst_CodeTable::retryStartsFromEmptyLists()
 
     QVERIFY(table.LoadCodeTable(wubi));
     QVERIFY(!table.isLoaded());
-    const QStringList phrases = table.lines(2);
+    const QStringList phrases = table.list(2).lines();
     QVERIFY(!phrases.isEmpty());
 
     folder.write(QStringLiteral("chinese/五笔/bm.txt"), gbkLines({"中khk"}));
     QVERIFY(table.LoadCodeTable(wubi));
     QVERIFY(table.isLoaded());
-    QCOMPARE(table.lines(2), phrases);
+    QCOMPARE(table.list(2).lines(), phrases);
 }
 
 void tst_CodeTable::listsHoldMoreThan32766Lines()
@@ -233,8 +233,8 @@ void tst_CodeTable::listsHoldMoreThan32766Lines()
     const Settings settings;
     CodeTable table(ProgramFolder(folder.path()), settings);
     QVERIFY(table.LoadCodeTable(QStringLiteral("五笔")));
-    QCOMPARE(table.lines(2), lines);
-    QVERIFY(!table.lines(4).isEmpty());
+    QCOMPARE(table.list(2).lines(), lines);
+    QVERIFY(!table.list(4).lines().isEmpty());
 
     for (int number : {32766, 39999}) {
         QString foundText, code;

@@ -35,7 +35,7 @@ public:
     explicit ScanningFindCode(const CodeTable &table)
     {
         for (int length = 1; length <= 4; ++length) {
-            const QStringList &lines = table.lines(length);
+            const QStringList lines = table.list(length).lines();
             Scan &scan = m_scans[length - 1];
             scan.lines = lines;
             for (const QString &line : lines) {
@@ -111,7 +111,7 @@ QSet<QString> lineQueries(const CodeTable &table)
 {
     QSet<QString> queries;
     for (int list = 1; list <= 4; ++list) {
-        for (const QString &line : table.lines(list)) {
+        for (const QString &line : table.list(list).lines()) {
             for (qsizetype start = 0; start < line.size(); start = nextCharacter(line, start)) {
                 qsizetype end = start;
                 for (int length = 1; length <= 4 && end < line.size(); ++length) {
@@ -130,7 +130,7 @@ QStringList randomQueries(const CodeTable &table, int count)
 {
     CodePoints pool;
     for (int list = 1; list <= 4; ++list) {
-        for (const QString &line : table.lines(list))
+        for (const QString &line : table.list(list).lines())
             pool += line.left(1).toUcs4();
     }
     pool += {U'a', U' ', U'\u3000', U'\u20AC', U'\uFFFD', U'\u4DAE', U'\U00020000', U'\uE000'};
