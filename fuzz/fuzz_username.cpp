@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                : QString::fromUtf8(rest, qsizetype(size - 1));
 
     const QString program = FuzzSupport::scratchFolder();
-    const AccountsFolder accounts{ProgramFolder(program)};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(program))};
     const QStringList before = entriesBelow(program);
 
     const UserNameRules::Problem problem = UserNameRules::check(name);

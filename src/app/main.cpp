@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/platform/ProgramFolder.h"
 #include "core/sound/SoundOutputRelay.h"
+#include "core/users/AccountsLocation.h"
 #include "core/users/UserSession.h"
 #include "gui/adaptive/SqliteKeystrokeHistory.h"
 #include "gui/app/AppLook.h"
@@ -62,7 +63,7 @@ int main(int argc, char *argv[])
     // loads the main window. Closing the login window ends the program.
     SingleInstance instance(programFolder.root());
     ProgramButtonSounds buttonSounds(programFolder, loginSounds);
-    LoginWindow login(programFolder, prompter, &buttonSounds);
+    LoginWindow login(programFolder, AccountsLocation::choose(programFolder), prompter, &buttonSounds);
     prompter.setParent(&login);
     std::unique_ptr<SqliteKeystrokeHistory> keystrokes; // the logged-in user's; outlives the main window
     QPointer<MainWindow> mainWindow;

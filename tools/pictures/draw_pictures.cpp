@@ -9,6 +9,7 @@
 //
 // Usage: draw_pictures <output folder>   (QT_QPA_PLATFORM=offscreen is fine)
 
+#include "Logo.h"
 #include "PictureSet.h"
 
 #include <QDir>
@@ -42,29 +43,6 @@ QFont uiFont(qreal pixels, QFont::Weight weight = QFont::Normal)
     font.setWeight(weight);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
-}
-
-// The program's mark: a key cap with a "Q" on it.
-void drawLogo(QPainter &p, const QRectF &box)
-{
-    const qreal r = box.width() * 0.22;
-    const qreal depth = box.height() * 0.09;
-    QPainterPath base;
-    base.addRoundedRect(box, r, r);
-    p.fillPath(base, QColor(0x1d, 0x4b, 0x86));
-    QRectF top = box.adjusted(0, 0, 0, -depth);
-    QPainterPath cap;
-    cap.addRoundedRect(top, r, r);
-    QLinearGradient face(top.topLeft(), top.bottomLeft());
-    face.setColorAt(0, QColor(0xff, 0xff, 0xff));
-    face.setColorAt(1, QColor(0xe3, 0xec, 0xf7));
-    p.fillPath(cap, face);
-    p.setPen(QPen(QColor(0x2e, 0x64, 0xaa), box.width() * 0.11, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    const QPointF c = top.center();
-    const qreal ring = top.width() * 0.24;
-    p.drawEllipse(c, ring, ring);
-    p.drawLine(c + QPointF(ring * 0.35, ring * 0.35), c + QPointF(ring * 1.05, ring * 1.05));
 }
 
 void fillCaptionGradient(QPainter &p, const QRectF &area)

@@ -33,7 +33,7 @@ bool fillUserFolder(const ProgramFolder &program, const QString &folder, const Q
 
 } // namespace
 
-AccountCreation AccountCreation::create(const ProgramFolder &program, const QString &name,
+AccountCreation AccountCreation::create(const AccountsFolder &accounts, const QString &name,
                                         const QString &password, const QString &confirmation)
 {
     AccountCreation creation;
@@ -47,7 +47,6 @@ AccountCreation AccountCreation::create(const ProgramFolder &program, const QStr
         return creation;
     }
 
-    const AccountsFolder accounts(program);
     QString folder;
     switch (accounts.createUserFolder(name, &folder, &creation.error)) {
     case AccountsFolder::Creation::NameTaken:
@@ -60,7 +59,7 @@ AccountCreation AccountCreation::create(const ProgramFolder &program, const QStr
         break;
     }
 
-    if (!fillUserFolder(program, folder, password, &creation.error)) {
+    if (!fillUserFolder(accounts.program(), folder, password, &creation.error)) {
         // Half an account would keep the name taken and fail every login.
         QDir(folder).removeRecursively();
         creation.result = Result::Failed;

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include "core/platform/ProgramFolder.h"
+#include "core/users/AccountsFolder.h"
 #include "core/users/UserNameRules.h"
 
 #include <QString>
@@ -28,6 +28,7 @@ struct AccountCreation
     // taken (in any case); then creates the account. A failure part-way
     // removes the new folder again, so an account is there complete or not at
     // all.
-    static AccountCreation create(const ProgramFolder &program, const QString &name,
+    // The new user's defaults and "warning" come from accounts.program().
+    static AccountCreation create(const AccountsFolder &accounts, const QString &name,
                                   const QString &password, const QString &confirmation);
 };

@@ -25,10 +25,14 @@ std::optional<QString> findEntry(const QStringList &entries, const QString &name
     return std::nullopt;
 }
 
-bool makeFolder(const QString &path, QString *error)
+// One new folder; with parents, the folders above it too, and an existing
+// folder is fine.
+bool makeFolder(const QString &path, QString *error, bool parents = false)
 {
     std::error_code code;
-    if (std::filesystem::create_directory(QFileInfo(path).filesystemFilePath(), code))
+    const std::filesystem::path folder = QFileInfo(path).filesystemFilePath();
+    if (parents ? (std::filesystem::create_directories(folder, code), !code)
+                : std::filesystem::create_directory(folder, code))
         return true;
     if (error)
         *error = code ? QString::fromLocal8Bit(code.message()) : QStringLiteral("文件夹已存在");
@@ -37,15 +41,9 @@ bool makeFolder(const QString &path, QString *error)
 
 } // namespace
 
-AccountsFolder::AccountsFolder(const ProgramFolder &program)
-    : m_program(program)
+AccountsFolder::AccountsFolder(const AccountsLocation &location)
+    : m_location(location)
 {
-}
-
-QString AccountsFolder::path() const
-{
-    // New accounts folders take this spelling; any existing spelling is found.
-    return m_program.path(QStringLiteral("\\User"));
 }
 
 QStringList AccountsFolder::users() const
@@ -78,8 +76,14 @@ AccountsFolder::Creation AccountsFolder::createUserFolder(const QString &name, Q
             *error = UserNameRules::message(problem);
         return Creation::Failed;
     }
+    if (m_location.place == AccountsLocation::Place::Unwritable) {
+        if (error)
+            *error = m_location.error;
+        return Creation::Failed;
+    }
     const QString accounts = path();
-    if (!QFileInfo(accounts).isDir() && !makeFolder(accounts, error))
+    // In the data home, "qintara" above the accounts folder may be missing too.
+    if (!QFileInfo(accounts).isDir() && !makeFolder(accounts, error, true))
         return Creation::Failed;
     // Windows folder names ignore case, and so does every path the program
     // builds, so "Anna" and "anna" must stay one account.

@@ -3,24 +3,27 @@
 #pragma once
 
 #include "core/platform/ProgramFolder.h"
+#include "core/users/AccountsLocation.h"
 
 #include <QStringList>
 
 #include <optional>
 
-// The folder "\user\" of the program folder, found without regard to case,
-// with one subfolder per account named by the user name. An account exists
-// exactly when its subfolder does.
+// The accounts folder that AccountsLocation chose (the program folder's
+// "\user\" or the user's data folder), with one subfolder per account named
+// by the user name. An account exists exactly when its subfolder does.
 class AccountsFolder
 {
 public:
-    explicit AccountsFolder(const ProgramFolder &program);
+    explicit AccountsFolder(const AccountsLocation &location);
 
     // The accounts folder, whether it exists yet or not.
-    QString path() const;
+    QString path() const { return m_location.path; }
 
-    // The program folder the accounts folder lies in.
-    const ProgramFolder &program() const { return m_program; }
+    // The program folder the accounts belong to (defaults, warning file).
+    const ProgramFolder &program() const { return m_location.program; }
+
+    const AccountsLocation &location() const { return m_location; }
 
     // The account names: every subfolder, ordered by name without regard to
     // case as a Windows folder listing shows them. Files are ignored; no
@@ -36,9 +39,11 @@ public:
     // The file "\Deplog.ini" of a user folder, found without regard to case.
     static QString settingsFile(const QString &userFolder);
 
-    // Creates the folder of a new account, and the accounts folder first when
-    // there is none. The name must already have passed UserNameRules. Fails
-    // when an account of that name exists in any case ("已有的用户名 ！").
+    // Creates the folder of a new account, and the accounts folder (with the
+    // folders above it) first when there is none. The name must already have
+    // passed UserNameRules. Fails when an account of that name exists in any
+    // case ("已有的用户名 ！"), and with the location's error when it is
+    // Unwritable.
     enum class Creation { Created, NameTaken, Failed };
     Creation createUserFolder(const QString &name, QString *folder, QString *error = nullptr) const;
 
@@ -48,5 +53,5 @@ public:
     bool removeUser(const QString &name, QString *error = nullptr) const;
 
 private:
-    ProgramFolder m_program;
+    AccountsLocation m_location;
 };

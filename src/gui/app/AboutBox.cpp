@@ -4,6 +4,7 @@
 
 #include "core/app/MakerLinks.h"
 #include "core/platform/UrlOpener.h"
+#include "core/users/AccountsLocation.h"
 #include "gui/app/AppPictures.h"
 
 #include <QGridLayout>
@@ -19,7 +20,7 @@ const QColor textColor(0x2b, 0x3a, 0x4a);
 
 } // namespace
 
-AboutBox::AboutBox(UrlOpener &urlOpener, QWidget *parent)
+AboutBox::AboutBox(UrlOpener &urlOpener, const AccountsLocation &accounts, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_urlOpener(urlOpener),
       m_Image1(new QLabel(this)),
@@ -27,7 +28,7 @@ AboutBox::AboutBox(UrlOpener &urlOpener, QWidget *parent)
 {
     setObjectName(QStringLiteral("Frmabout"));
     setWindowTitle(QStringLiteral("关于 Qintara"));
-    setFixedSize(400, 186);
+    setFixedSize(400, 214);
 
     m_Image1->setObjectName(QStringLiteral("Image1"));
     m_Image1->setPixmap(AppPictures::load(QStringLiteral("logo")));
@@ -58,6 +59,12 @@ AboutBox::AboutBox(UrlOpener &urlOpener, QWidget *parent)
     m_Label5->setPalette(linkPalette);
     m_Label6 = addLine(QStringLiteral("Label6"), QStringLiteral("谢谢你每天坚持练习！手指会记住每一个键。"));
     m_Label6->setWordWrap(true);
+    // An installed program keeps accounts in the user's data folder, a
+    // program folder that can be written keeps them beside the program.
+    m_Label7 = addLine(QStringLiteral("Label7"), accounts.describe());
+    m_Label7->setWordWrap(true);
+    m_Label7->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_Label7->setToolTip(accounts.error.isEmpty() ? accounts.path : accounts.error);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(24, 24, 24, 20);
@@ -70,6 +77,7 @@ AboutBox::AboutBox(UrlOpener &urlOpener, QWidget *parent)
     grid->addWidget(m_Label4, 3, 1);
     grid->addWidget(m_Label5, 4, 1);
     grid->addWidget(m_Label6, 5, 0, 1, 2);
+    grid->addWidget(m_Label7, 6, 0, 1, 2);
     grid->setRowStretch(5, 1);
     m_Image2->move(width() - m_Image2->width() - 16, height() - m_Image2->height() - 12);
     m_Image2->raise();

@@ -5,10 +5,11 @@
 #include <QDialog>
 
 class QLabel;
+struct AccountsLocation;
 class UrlOpener;
 
-// The about box `Frmabout`: the program's picture, its version line and the
-// maker's lines. A click on the box or leaving it closes it; a click on the
+// The about box `Frmabout`: the program's picture, its version line, the
+// maker's lines and the folder the accounts live in. A click on the box or leaving it closes it; a click on the
 // mail line starts a mail to the maker. A double click on the version line,
 // or a Shift+right click on it, shows a hidden picture; a Shift+right click on
 // the author line shows a hidden notice; a click on the picture hides both.
@@ -17,7 +18,7 @@ class AboutBox : public QDialog
     Q_OBJECT
 
 public:
-    explicit AboutBox(UrlOpener &urlOpener, QWidget *parent = nullptr);
+    AboutBox(UrlOpener &urlOpener, const AccountsLocation &accounts, QWidget *parent = nullptr);
 
     void done(int result) override;
 
@@ -41,4 +42,5 @@ private:
     QLabel *m_Label4;   // contact number line
     QLabel *m_Label5;   // mail line
     QLabel *m_Label6;   // hidden notice
+    QLabel *m_Label7;   // the accounts folder in use
 };

@@ -33,6 +33,7 @@
 #include "gui/practice/BuiltInInput.h"
 #include "gui/practice/BuiltInInputController.h"
 #include "core/practice/DrillModel.h"
+#include "core/users/AccountsLocation.h"
 #include "widgets/InputBox.h"
 #include "gui/results/ResultPanel.h"
 #include "gui/results/SaveLogDialog.h"
@@ -411,7 +412,7 @@ void MainWindow::openWebPage(const QString &address)
 
 void MainWindow::showAbout()
 {
-    AboutBox about(m_services.urlOpener, this);
+    AboutBox about(m_services.urlOpener, AccountsLocation::choose(m_programFolder), this);
     QRect place = about.rect();
     place.moveCenter(geometry().center());
     about.move(place.topLeft());
@@ -654,7 +655,7 @@ void MainWindow::loadCodeTable()
 // logged-in one.
 void MainWindow::showUserManager()
 {
-    UserManagerDialog dialog(m_programFolder, m_session.userFolder, m_services.prompter, m_look, this);
+    UserManagerDialog dialog(AccountsLocation::choose(m_programFolder), m_session.userFolder, m_services.prompter, m_look, this);
     dialog.exec();
 }
 

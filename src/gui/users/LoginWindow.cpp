@@ -31,10 +31,11 @@ const QString cancelCaption = QStringLiteral(" 取   消   ");
 
 } // namespace
 
-LoginWindow::LoginWindow(const ProgramFolder &program, Prompter &prompter, ButtonSounds *sounds,
-                         QWidget *parent)
+LoginWindow::LoginWindow(const ProgramFolder &program, const AccountsLocation &accounts,
+                         Prompter &prompter, ButtonSounds *sounds, QWidget *parent)
     : QWidget(parent)
     , m_program(program)
+    , m_accounts(accounts)
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("enter"));
@@ -119,7 +120,7 @@ bool LoginWindow::start(SingleInstance &instance)
 void LoginWindow::ListUsers()
 {
     m_Combo1->clear();
-    m_Combo1->addItems(AccountsFolder(m_program).users());
+    m_Combo1->addItems(m_accounts.users());
     if (m_Combo1->count() > 0)
         m_Combo1->setCurrentIndex(0);
     m_KorvelButton2->setEnabled(m_Combo1->count() > 0);
@@ -169,7 +170,7 @@ void LoginWindow::refuse(const QString &text, QLineEdit *emptied, QLineEdit *foc
 void LoginWindow::logIn()
 {
     const AccountLogin login =
-        AccountLogin::logIn(AccountsFolder(m_program), m_Combo1->currentText(), m_Text1->text());
+        AccountLogin::logIn(m_accounts, m_Combo1->currentText(), m_Text1->text());
     switch (login.result) {
     case AccountLogin::Result::WrongPassword:
         refuse(QStringLiteral("密码不正确 ！"), m_Text1, m_Text1);
@@ -195,7 +196,7 @@ void LoginWindow::logIn()
 void LoginWindow::createAccount()
 {
     const AccountCreation creation =
-        AccountCreation::create(m_program, m_Text2->text(), m_Text3->text(), m_Text4->text());
+        AccountCreation::create(m_accounts, m_Text2->text(), m_Text3->text(), m_Text4->text());
     switch (creation.result) {
     case AccountCreation::Result::BadName:
         // Only an empty name is left for the user to fill in; any other

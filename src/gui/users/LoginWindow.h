@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/platform/ProgramFolder.h"
+#include "core/users/AccountsFolder.h"
 #include "core/users/UserSession.h"
 
 #include <QWidget>
@@ -27,9 +28,10 @@ class LoginWindow : public QWidget
     Q_OBJECT
 
 public:
+    // accounts: where the accounts live (AccountsLocation::choose);
     // sounds: the push buttons' sounds (none: silent).
-    LoginWindow(const ProgramFolder &program, Prompter &prompter, ButtonSounds *sounds = nullptr,
-                QWidget *parent = nullptr);
+    LoginWindow(const ProgramFolder &program, const AccountsLocation &accounts, Prompter &prompter,
+                ButtonSounds *sounds = nullptr, QWidget *parent = nullptr);
 
     // Refuses a second copy of the program ("程序已经运行，不能再次装载。") and
     // returns false; otherwise lists the accounts, opens on the login panel
@@ -57,6 +59,7 @@ private:
     void refuse(const QString &text, QLineEdit *emptied, QLineEdit *focused);
 
     ProgramFolder m_program;
+    AccountsFolder m_accounts;
     Prompter &m_prompter;
 
     QGroupBox *m_Frame1;        // login panel "用户登录"

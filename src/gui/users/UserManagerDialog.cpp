@@ -30,11 +30,11 @@ bool sameFolder(const QString &a, const QString &b)
 
 } // namespace
 
-UserManagerDialog::UserManagerDialog(const ProgramFolder &program, const QString &loggedInFolder,
+UserManagerDialog::UserManagerDialog(const AccountsLocation &accounts, const QString &loggedInFolder,
                                      Prompter &prompter, const WindowLook &look,
                                      QWidget *parent)
     : QDialog(parent)
-    , m_program(program)
+    , m_accounts(accounts)
     , m_loggedInFolder(loggedInFolder)
     , m_prompter(prompter)
     , m_look(look)
@@ -82,7 +82,7 @@ QString UserManagerDialog::selectedUser() const
 void UserManagerDialog::fillList()
 {
     m_List1->clear();
-    m_List1->addItems(AccountsFolder(m_program).users());
+    m_List1->addItems(m_accounts.users());
     List1_Change();
 }
 
@@ -97,8 +97,7 @@ void UserManagerDialog::List1_Change()
 void UserManagerDialog::KorvelButton1_Click()
 {
     const QString name = selectedUser();
-    const AccountsFolder accounts(m_program);
-    const std::optional<QString> folder = accounts.userFolder(name);
+    const std::optional<QString> folder = m_accounts.userFolder(name);
     if (name.isEmpty() || !folder)
         return;
     if (sameFolder(*folder, m_loggedInFolder)) {
@@ -110,7 +109,7 @@ void UserManagerDialog::KorvelButton1_Click()
         != Prompter::Answer::Yes)
         return;
     QString left;
-    if (!accounts.removeUser(name, &left)) {
+    if (!m_accounts.removeUser(name, &left)) {
         m_prompter.inform(QStringLiteral("用户 ") + name + QStringLiteral(" 没有完全删除，请检查文件夹：")
                               + left,
                           deleteTitle, Prompter::Icon::Error);
@@ -121,7 +120,7 @@ void UserManagerDialog::KorvelButton1_Click()
 void UserManagerDialog::KorvelButton2_Click()
 {
     const QString name = selectedUser();
-    const std::optional<QString> folder = AccountsFolder(m_program).userFolder(name);
+    const std::optional<QString> folder = m_accounts.userFolder(name);
     if (name.isEmpty() || !folder)
         return;
     PasswordDialog dialog(name, *folder, m_prompter, m_look, this);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include "core/platform/ProgramFolder.h"
+#include "core/users/AccountsFolder.h"
 #include "gui/app/WindowLook.h"
 
 #include <QDialog>
@@ -20,7 +20,7 @@ class UserManagerDialog : public QDialog
 public:
     // look: the main window's title and rim pictures, colours and skin,
     // which the user manager and its password dialog wear too.
-    UserManagerDialog(const ProgramFolder &program, const QString &loggedInFolder,
+    UserManagerDialog(const AccountsLocation &accounts, const QString &loggedInFolder,
                       Prompter &prompter, const WindowLook &look, QWidget *parent = nullptr);
 
     // The user name of the item selected in the list; empty when none is.
@@ -32,7 +32,7 @@ private:
     void KorvelButton2_Click();
     void List1_Change();
 
-    ProgramFolder m_program;
+    AccountsFolder m_accounts;
     QString m_loggedInFolder;
     Prompter &m_prompter;
     WindowLook m_look; // the main window's, handed on to the password dialog

@@ -39,6 +39,10 @@ private slots:
 
 private:
     ProgramFolder program() const { return ProgramFolder(m_folder->path()); }
+    AccountsFolder accounts() const
+    {
+        return AccountsFolder(AccountsLocation::inProgramFolder(ProgramFolder(m_folder->path())));
+    }
     std::unique_ptr<TestFolder> m_folder;
 };
 
@@ -76,17 +80,17 @@ void tst_AccountCreation::refused()
     QFETCH(Result, expected);
     QFETCH(Problem, problem);
 
-    const QStringList before = AccountsFolder(program()).users();
-    const AccountCreation creation = AccountCreation::create(program(), name, password, confirmation);
+    const QStringList before = accounts().users();
+    const AccountCreation creation = AccountCreation::create(accounts(), name, password, confirmation);
     QCOMPARE(creation.result, expected);
     QCOMPARE(creation.problem, problem);
-    QCOMPARE(AccountsFolder(program()).users(), before);
+    QCOMPARE(accounts().users(), before);
     QVERIFY(!QFileInfo::exists(m_folder->file("evil")));
 }
 
 void tst_AccountCreation::createdAccountHoldsItsFiles()
 {
-    const AccountCreation creation = AccountCreation::create(program(), "a1", "secret", "secret");
+    const AccountCreation creation = AccountCreation::create(accounts(), "a1", "secret", "secret");
     QCOMPARE(creation.result, Result::Created);
 
     // "警告.txt" is the program's "warning", byte for byte.
@@ -118,8 +122,8 @@ void tst_AccountCreation::createdAccountLogsIn()
 {
     QFETCH(QString, name);
     QFETCH(QString, password);
-    QCOMPARE(AccountCreation::create(program(), name, password, password).result, Result::Created);
-    const AccountsFolder accounts(program());
+    QCOMPARE(AccountCreation::create(accounts(), name, password, password).result, Result::Created);
+    const AccountsFolder accounts = this->accounts();
     QVERIFY(accounts.users().contains(name));
     QCOMPARE(AccountLogin::logIn(accounts, name, password).result, AccountLogin::Result::LoggedIn);
     QCOMPARE(AccountLogin::logIn(accounts, name, password + "x").result,
@@ -137,19 +141,20 @@ void tst_AccountCreation::takenNameLeavesTheAccountUntouched()
 {
     QFETCH(QString, name);
     const QByteArray before = m_folder->read("user/anna/Deplog.ini");
-    const AccountCreation creation = AccountCreation::create(program(), name, "other", "other");
+    const AccountCreation creation = AccountCreation::create(accounts(), name, "other", "other");
     QCOMPARE(creation.result, Result::NameTaken);
     QCOMPARE(m_folder->read("user/anna/Deplog.ini"), before);
     QCOMPARE(QDir(m_folder->file("user/anna")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"Deplog.ini"});
-    QCOMPARE(AccountsFolder(program()).users(), (QStringList{"anna", "damaged", "小李", "老王"}));
+    QCOMPARE(accounts().users(), (QStringList{"anna", "damaged", "小李", "老王"}));
 }
 
 void tst_AccountCreation::firstAccountMakesTheAccountsFolder()
 {
     TestFolder empty;
     empty.write("warning", "w");
-    const AccountCreation creation = AccountCreation::create(ProgramFolder(empty.path()), "a1", "", "");
+    const AccountCreation creation = AccountCreation::create(
+        AccountsFolder(AccountsLocation::inProgramFolder(ProgramFolder(empty.path()))), "a1", "", "");
     QCOMPARE(creation.result, Result::Created);
     QVERIFY(QFileInfo(empty.file("User/a1/Deplog.ini")).isFile());
 }
@@ -157,11 +162,11 @@ void tst_AccountCreation::firstAccountMakesTheAccountsFolder()
 void tst_AccountCreation::failurePartWayLeavesNoAccount()
 {
     QVERIFY(QFile::remove(m_folder->file("warning")));
-    const AccountCreation creation = AccountCreation::create(program(), "bob", "abc", "abc");
+    const AccountCreation creation = AccountCreation::create(accounts(), "bob", "abc", "abc");
     QCOMPARE(creation.result, Result::Failed);
     QVERIFY(creation.error.contains("warning"));
     QVERIFY(!QFileInfo::exists(m_folder->file("user/bob")));
-    QVERIFY(!AccountsFolder(program()).users().contains("bob"));
+    QVERIFY(!accounts().users().contains("bob"));
 }
 
 void tst_AccountCreation::unwritableAccountsFolderFails()
@@ -169,7 +174,7 @@ void tst_AccountCreation::unwritableAccountsFolderFails()
     const LockedFolder lock(m_folder->file("user"));
     if (!lock.locked())
         QSKIP("cannot lock a folder here");
-    const AccountCreation creation = AccountCreation::create(program(), "bob", "abc", "abc");
+    const AccountCreation creation = AccountCreation::create(accounts(), "bob", "abc", "abc");
     QCOMPARE(creation.result, Result::Failed);
     QVERIFY(!creation.error.isEmpty());
     QVERIFY(!QFileInfo::exists(m_folder->file("user/bob")));

@@ -42,7 +42,8 @@ void tst_AccountLogin::init()
 {
     m_folder = std::make_unique<TestFolder>();
     m_folder->copyFixture("users/accounts");
-    m_accounts = std::make_unique<AccountsFolder>(ProgramFolder(m_folder->path()));
+    m_accounts = std::make_unique<AccountsFolder>(
+        AccountsLocation::inProgramFolder(ProgramFolder(m_folder->path())));
 }
 
 QString tst_AccountLogin::settingsFile(const QString &user) const

@@ -55,14 +55,14 @@ void tst_AccountsFolder::listsSubfoldersOnly()
 {
     TestFolder folder;
     folder.copyFixture("users/accounts");
-    const AccountsFolder accounts{ProgramFolder(folder.path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.path()))};
     QCOMPARE(accounts.users(), (QStringList{"anna", "damaged", "小李", "老王"}));
 }
 
 void tst_AccountsFolder::noAccountsFolderMeansNoAccounts()
 {
     TestFolder folder;
-    const AccountsFolder accounts{ProgramFolder(folder.path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.path()))};
     QVERIFY(accounts.users().isEmpty());
     folder.makeFolder("user");
     QVERIFY(accounts.users().isEmpty());
@@ -81,7 +81,7 @@ void tst_AccountsFolder::accountsFolderInAnyCase()
     QFETCH(QString, spelling);
     TestFolder folder;
     folder.makeFolder(spelling + "/anna");
-    const AccountsFolder accounts{ProgramFolder(folder.path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.path()))};
     QCOMPARE(accounts.path(), folder.file(spelling));
     QCOMPARE(accounts.users(), QStringList{"anna"});
 
@@ -112,7 +112,7 @@ void tst_AccountsFolder::userFolder()
     QFETCH(QString, expected);
     TestFolder folder;
     folder.copyFixture("users/accounts");
-    const AccountsFolder accounts{ProgramFolder(folder.path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.path()))};
     const std::optional<QString> found = accounts.userFolder(name);
     if (expected.isEmpty())
         QVERIFY(!found);
@@ -123,7 +123,7 @@ void tst_AccountsFolder::userFolder()
 void tst_AccountsFolder::createMakesTheAccountsFolder()
 {
     TestFolder folder;
-    const AccountsFolder accounts{ProgramFolder(folder.path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.path()))};
     QString created;
     QCOMPARE(accounts.createUserFolder("a1", &created), Creation::Created);
     QCOMPARE(created, folder.file("User/a1"));
@@ -145,7 +145,7 @@ void tst_AccountsFolder::createRefusesATakenName()
     TestFolder folder;
     folder.copyFixture("users/accounts");
     const QStringList before = allEntries(folder.path());
-    const AccountsFolder accounts{ProgramFolder(folder.path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.path()))};
     QString created;
     QCOMPARE(accounts.createUserFolder(name, &created), Creation::NameTaken);
     QVERIFY(created.isEmpty());
@@ -169,7 +169,7 @@ void tst_AccountsFolder::createNeverLeavesTheAccountsFolder()
     TestFolder folder;
     folder.makeFolder("program/user");
     const QStringList before = allEntries(folder.path());
-    const AccountsFolder accounts{ProgramFolder(folder.file("program"))};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.file("program")))};
     QString error;
     QCOMPARE(accounts.createUserFolder(name, nullptr, &error), Creation::Failed);
     QVERIFY(!error.isEmpty());
@@ -181,7 +181,7 @@ void tst_AccountsFolder::removeTakesSubfoldersToo()
 {
     TestFolder folder;
     folder.copyFixture("users/accounts");
-    const AccountsFolder accounts{ProgramFolder(folder.path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.path()))};
     QVERIFY(QFileInfo::exists(folder.file("user/老王/错字练习/chinese/错字.lmf")));
     QString error;
     QVERIFY(accounts.removeUser("老王", &error));
@@ -193,7 +193,7 @@ void tst_AccountsFolder::removeReportsWhatIsLeft()
 {
     TestFolder folder;
     folder.copyFixture("users/accounts");
-    const AccountsFolder accounts{ProgramFolder(folder.path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.path()))};
     QString error;
     {
         const LockedFolder lock(folder.file("user/老王/错字练习/chinese"));
@@ -214,7 +214,7 @@ void tst_AccountsFolder::removeOfALinkedAccountKeepsItsTarget()
     folder.write("elsewhere/keep.txt", "x");
     folder.makeFolder("program/user");
     QVERIFY(QFile::link(folder.file("elsewhere"), folder.file("program/user/linked")));
-    const AccountsFolder accounts{ProgramFolder(folder.file("program"))};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(folder.file("program")))};
     QCOMPARE(accounts.users(), QStringList{"linked"});
     QVERIFY(accounts.removeUser("linked"));
     QVERIFY(accounts.users().isEmpty());

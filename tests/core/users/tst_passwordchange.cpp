@@ -66,7 +66,7 @@ void tst_PasswordChange::change()
 
     // The password that opens the account afterwards, and the one that no longer does.
     const bool changed = expected == Result::Changed;
-    const AccountsFolder accounts{ProgramFolder(m_folder->path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(m_folder->path()))};
     QCOMPARE(AccountLogin::logIn(accounts, user, changed ? newPassword : "abc").result,
              AccountLogin::Result::LoggedIn);
     QCOMPARE(AccountLogin::logIn(accounts, user, changed ? "abc" : newPassword).result,

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/app/AboutBox.h"
 
+#include "core/users/AccountsLocation.h"
+
 #include "RecordingUrlOpener.h"
 
 #include <QLabel>
@@ -30,7 +32,10 @@ private:
 void tst_AboutBox::init()
 {
     m_urls.opened.clear();
-    m_box = new AboutBox(m_urls);
+    AccountsLocation accounts;
+    accounts.place = AccountsLocation::Place::DataHome;
+    accounts.path = QStringLiteral("/home/anna/.local/share/qintara/user");
+    m_box = new AboutBox(m_urls, accounts);
     m_box->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_box));
 }
@@ -47,6 +52,10 @@ void tst_AboutBox::lines()
     QCOMPARE(label(QStringLiteral("Label2"))->text(), QStringLiteral("版　本：4.8 Build 1001"));
     QVERIFY(!label(QStringLiteral("Image2"))->isVisible());
     QVERIFY(!label(QStringLiteral("Label6"))->isVisible());
+    // Which accounts folder is in use: beside the program or in the data home.
+    QCOMPARE(label(QStringLiteral("Label7"))->text(),
+             QStringLiteral("用户数据：/home/anna/.local/share/qintara/user"));
+    QVERIFY(label(QStringLiteral("Label7"))->isVisible());
 }
 
 void tst_AboutBox::secrets_data()
@@ -82,6 +91,10 @@ void tst_AboutBox::secrets()
     QVERIFY(m_box->isVisible());
     QVERIFY(!label(QStringLiteral("Image2"))->isVisible());
     QVERIFY(!label(QStringLiteral("Label6"))->isVisible());
+    // Which accounts folder is in use: beside the program or in the data home.
+    QCOMPARE(label(QStringLiteral("Label7"))->text(),
+             QStringLiteral("用户数据：/home/anna/.local/share/qintara/user"));
+    QVERIFY(label(QStringLiteral("Label7"))->isVisible());
 }
 
 void tst_AboutBox::mailLineStartsAMail()

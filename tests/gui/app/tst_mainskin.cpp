@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
+#include "core/users/AccountsLocation.h"
 #include "gui/app/CaptionBar.h"
 #include "gui/app/CaptionButton.h"
 #include "gui/app/MainMenuBar.h"
@@ -205,7 +206,7 @@ void tst_MainSkin::dialogOpenedAfterASwitch()
     makeWindow(QString());
     window()->chooseSkin(QStringLiteral("湖蓝"));
     {
-        UserManagerDialog dialog(window()->programFolder(), m_rig->session.userFolder, m_rig->prompter,
+        UserManagerDialog dialog(AccountsLocation::inProgramFolder(window()->programFolder()), m_rig->session.userFolder, m_rig->prompter,
                                  window()->look(), window());
         QCOMPARE(middleColour(dialog.findChild<TitleStrip *>()->picture()), QColor(10, 20, 30));
         QCOMPARE(dialog.findChild<TitleStrip *>()->titleColor(), QColor(255, 255, 0));
@@ -222,7 +223,7 @@ void tst_MainSkin::dialogOpenedAfterASwitch()
         }
     }
     window()->chooseSkin(QString());
-    UserManagerDialog dialog(window()->programFolder(), m_rig->session.userFolder, m_rig->prompter, window()->look(),
+    UserManagerDialog dialog(AccountsLocation::inProgramFolder(window()->programFolder()), m_rig->session.userFolder, m_rig->prompter, window()->look(),
                              window());
     QCOMPARE(dialog.findChild<TitleStrip *>()->picture().toImage(), WindowPictures::builtIn().caption.toImage());
     for (KorvelButton *button : dialog.findChildren<KorvelButton *>()) {

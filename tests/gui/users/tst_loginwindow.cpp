@@ -112,7 +112,9 @@ void tst_LoginWindow::cleanup()
 
 void tst_LoginWindow::start()
 {
-    m_window = std::make_unique<LoginWindow>(ProgramFolder(m_folder->path()), *m_prompter);
+    const ProgramFolder program(m_folder->path());
+    m_window = std::make_unique<LoginWindow>(program, AccountsLocation::inProgramFolder(program),
+                                             *m_prompter);
     connect(m_window.get(), &LoginWindow::loggedIn, this,
             [this](const UserSession &session) {
                 m_loggedInFolder = session.userFolder;
@@ -153,7 +155,8 @@ void tst_LoginWindow::secondCopyIsRefused()
 {
     QVERIFY(m_instance->claim());
     SingleInstance secondCopy(m_folder->path());
-    LoginWindow window(ProgramFolder(m_folder->path()), *m_prompter);
+    const ProgramFolder program(m_folder->path());
+    LoginWindow window(program, AccountsLocation::inProgramFolder(program), *m_prompter);
     QVERIFY(!window.start(secondCopy));
     QVERIFY(!window.isVisible());
     QCOMPARE(m_prompter->asked().size(), 1);

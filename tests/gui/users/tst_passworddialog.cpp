@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/users/PasswordDialog.h"
 
+#include "core/users/AccountsLocation.h"
 #include "gui/app/WindowLook.h"
 #include "gui/users/LoginWindow.h"
 #include "gui/users/SingleInstance.h"
@@ -142,7 +143,8 @@ void tst_PasswordDialog::oldPasswordNoLongerLogsIn()
     // At the next start the old password is refused.
     m_prompter->clear();
     SingleInstance instance(m_folder->path());
-    LoginWindow login(ProgramFolder(m_folder->path()), *m_prompter);
+    const ProgramFolder program(m_folder->path());
+    LoginWindow login(program, AccountsLocation::inProgramFolder(program), *m_prompter);
     QVERIFY(login.start(instance));
     login.findChild<QComboBox *>("Combo1")->setCurrentText("anna");
     QTest::keyClicks(login.findChild<QLineEdit *>("Text1"), "abc");

@@ -56,9 +56,9 @@ void tst_UserManagerDialog::init()
 void tst_UserManagerDialog::open()
 {
     // Logged in as anna.
-    m_dialog = std::make_unique<UserManagerDialog>(ProgramFolder(m_folder->path()),
-                                                   m_folder->file("user/anna"), *m_prompter,
-                                                   WindowLook::builtIn());
+    m_dialog = std::make_unique<UserManagerDialog>(
+        AccountsLocation::inProgramFolder(ProgramFolder(m_folder->path())), m_folder->file("user/anna"),
+        *m_prompter, WindowLook::builtIn());
     m_dialog->show();
 }
 
@@ -191,7 +191,7 @@ void tst_UserManagerDialog::changesThePasswordOfTheSelectedUser()
 
     QCOMPARE(frameTitle, QStringLiteral("更改用户老王密码"));
     QCOMPARE(m_prompter->texts(), QStringList{"密码更改成功，请记住新密码！"});
-    const AccountsFolder accounts{ProgramFolder(m_folder->path())};
+    const AccountsFolder accounts{AccountsLocation::inProgramFolder(ProgramFolder(m_folder->path()))};
     QCOMPARE(AccountLogin::logIn(accounts, "老王", "new").result, AccountLogin::Result::LoggedIn);
     QCOMPARE(AccountLogin::logIn(accounts, "anna", "abc").result, AccountLogin::Result::LoggedIn);
 }
