@@ -67,3 +67,13 @@ QByteArray readFixture(const QString &relative)
         qFatal("missing fixture %s", qPrintable(relative));
     return file.readAll();
 }
+
+QStringList allEntries(const QString &folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(QDir(folder).relativeFilePath(it.next()));
+    entries.sort();
+    return entries;
+}

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A scratch folder for one test: files are written into it from bytes, and
@@ -33,3 +34,7 @@ private:
 // The bytes of the fixture file QINTARA_TEST_DATA_DIR/<relative>; a missing
 // fixture ends the test program.
 QByteArray readFixture(const QString &relative);
+
+// Every entry below the folder, relative and sorted, so a test can see what
+// was created or removed.
+QStringList allEntries(const QString &folder);

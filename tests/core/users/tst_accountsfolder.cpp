@@ -6,29 +6,11 @@
 #include "TestFolder.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
 using Creation = AccountsFolder::Creation;
-
-namespace {
-
-// Every entry below the folder, relative, so a test can see that nothing
-// else was created or removed.
-QStringList allEntries(const QString &folder)
-{
-    QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries.append(QDir(folder).relativeFilePath(it.next()));
-    entries.sort();
-    return entries;
-}
-
-} // namespace
 
 class tst_AccountsFolder : public QObject
 {

@@ -10,7 +10,6 @@
 #include "TestFolder.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QTest>
 
@@ -21,18 +20,6 @@
 using Place = AccountsLocation::Place;
 
 namespace {
-
-// Every entry below the folder, relative, so a test can see what was created.
-QStringList allEntries(const QString &folder)
-{
-    QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries.append(QDir(folder).relativeFilePath(it.next()));
-    entries.sort();
-    return entries;
-}
 
 // A program folder and a data home side by side in one scratch folder:
 // "program/" (empty, the accounts fixture, or with a file named "User") and
