@@ -94,7 +94,9 @@ for fs in proc sys dev dev/pts; do
 done
 
 cp "$DEB" "$ROOT/tmp/qintara.deb"
-if in_root apt-get install -y /tmp/qintara.deb >"$ROOT.install.log" 2>&1; then
+# mmdebstrap leaves the package lists out of the root it makes.
+in_root apt-get update >"$ROOT.install.log" 2>&1 || give_up "apt-get update (see $ROOT.install.log)"
+if in_root apt-get install -y /tmp/qintara.deb >>"$ROOT.install.log" 2>&1; then
     pass "apt install ./$(basename "$DEB")"
 else
     give_up "apt install (see $ROOT.install.log)"
@@ -105,10 +107,15 @@ in_root dpkg -L qintara | sort >"$ROOT.files"
 
 # --- the program, as an ordinary user ------------------------------------------
 in_root useradd -m tester
+in_root install -d -o tester -g tester -m 700 /tmp/runtime-tester
 cat >"$ROOT/tmp/drive.sh" <<'DRIVE'
 #!/bin/sh
 # Inside Xvfb: start the program, wait for its first window, fill the new-user
-# panel (name, password, password), press the confirm button.
+# panel (name, password, password) and confirm, log in, open the letter drill,
+# choose capital letters in its chooser (a setting kept in Deplog.ini), type a
+# few letters and end the run with SIGTERM, which saves the settings. The
+# chooser is clicked where it sits in the window, centred on the 1280 x 1024
+# screen.
 export QINTARA_FIRST_FRAME_PROBE=1
 qintara >/tmp/qintara.out 2>/tmp/qintara.err &
 pid=$!
@@ -129,15 +136,32 @@ xdotool key Tab
 xdotool type --delay 60 secret
 xdotool key Tab space
 sleep 3
+xdotool type --delay 60 secret
+xdotool key Return
+xdotool search --sync --onlyvisible --name '^Qintara4.8$' >/dev/null
+echo "main window up"
+sleep 3
+xdotool key alt+e
+sleep 1
+xdotool key w
+sleep 2
+xdotool mousemove 504 363 click 1
+sleep 1
+xdotool key Down Return
+sleep 1
+xdotool type --delay 120 ASDFJKL
+sleep 2
 kill $pid
 wait $pid 2>/dev/null
 exit 0
 DRIVE
 chmod 755 "$ROOT/tmp/drive.sh"
 rm -f "$ROOT/tmp/qintara.out" "$ROOT/tmp/qintara.err"
+# The root has no sound card: SDL's dummy driver stands in for one, or the
+# program's "no sound card" question would cover the drill.
 DRIVE_OUT=$(timeout 180 chroot --userspec=tester:tester "$ROOT" /usr/bin/env -i \
-    PATH=/usr/bin:/bin HOME=/home/tester LANG=C.UTF-8 XDG_DATA_HOME=/home/tester/.local/share \
-    XDG_RUNTIME_DIR=/tmp xvfb-run -a -s "-screen 0 1280x1024x24" /tmp/drive.sh 2>&1)
+    PATH=/usr/bin:/bin HOME=/home/tester LANG=C.UTF-8 XDG_DATA_HOME=/home/tester/.local/share SDL_AUDIODRIVER=dummy \
+    XDG_RUNTIME_DIR=/tmp/runtime-tester xvfb-run -a -s "-screen 0 1280x1024x24" /tmp/drive.sh 2>&1)
 if grep -q "window up" <<<"$DRIVE_OUT"; then
     pass "started under Xvfb: $(grep -m1 '^first-frame' "$ROOT/tmp/qintara.out")"
 else
@@ -146,6 +170,16 @@ fi
 ACCOUNT=$ROOT/home/tester/.local/share/qintara/user/tester1
 if [[ -f $ACCOUNT/Deplog.ini ]]; then
     pass "account created in \$XDG_DATA_HOME/qintara/user/tester1"
+    grep -q "main window up" <<<"$DRIVE_OUT" && pass "logged in: the main window showed" \
+        || fail "the main window did not show after the login"
+    KEYS=$(python3 -c 'import sqlite3, sys
+print(sqlite3.connect(sys.argv[1]).execute("select count(*) from keystrokes where kind = \"letters\"").fetchone()[0])' \
+        "$ACCOUNT/history.sqlite" 2>&1)
+    [[ $KEYS =~ ^[0-9]+$ && $KEYS -gt 0 ]] && pass "letter drill typed: $KEYS keys in the user's history.sqlite" \
+        || fail "no typed letters in the user's history.sqlite: $KEYS"
+    sed -n '/^\[exercise\]/,/^\[/p' "$ACCOUNT/Deplog.ini" | grep -qx 'Letter=1' \
+        && pass "settings saved: the chosen drill (Letter=1) is in the user's Deplog.ini" \
+        || fail "the chosen drill was not saved in the user's Deplog.ini"
 else
     fail "no account in \$XDG_DATA_HOME/qintara/user (found: $(ls -R "$ROOT/home/tester/.local/share" 2>/dev/null | tr '\n' ' '))"
 fi
