@@ -15,9 +15,11 @@ the account "tester" (bench/startup/account/, password "secret1"; its
 settings hold only the password, so the background music is off), logs in
 with xdotool and prints the resident memory at the login window, in the main
 window, and once the drills have read every table: the word lists, the code
-and phrase lists, the radical table and the built-in input's table.
+and phrase lists, the radical table and the built-in input's table. It logs
+in LOGINS times in all and prints the median time from the Enter key to the
+main window's first frame.
 
-    bench/startup/measure.py [--build DIR] [--runs N] [--no-session]
+    bench/startup/measure.py [--build DIR] [--runs N] [--logins N] [--no-session]
 
 Without a DISPLAY it runs itself again under xvfb-run.
 """
@@ -76,39 +78,68 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, stdout=subprocess.DEVNULL)
 
 
-def session_memory(build):
-    """Resident memory at the login window, after login and after every table."""
+def program_copy(build, folder):
+    """A copy of the program folder in folder with the account "tester"."""
     program = os.path.join(build, "program")
-    with tempfile.TemporaryDirectory() as folder:
-        # The executable and the audio module are copied, since the program
-        # folder is the executable's own; the shipped data is linked.
-        for entry in os.listdir(program):
-            source = os.path.join(program, entry)
-            if entry in ("qintara", "libqintara_audio.so"):
-                shutil.copy2(source, folder)
-            elif entry.lower() != "user":
-                os.symlink(source, os.path.join(folder, entry))
-        account = os.path.join(folder, "User", "tester")
-        os.makedirs(account)
-        shutil.copy2(os.path.join(os.path.dirname(__file__), "account", "Deplog.ini"), account)
+    # The executable and the audio module are copied, since the program
+    # folder is the executable's own; the shipped data is linked.
+    for entry in os.listdir(program):
+        source = os.path.join(program, entry)
+        if entry in ("qintara", "libqintara_audio.so"):
+            shutil.copy2(source, folder)
+        elif entry.lower() != "user":
+            os.symlink(source, os.path.join(folder, entry))
+    account = os.path.join(folder, "User", "tester")
+    os.makedirs(account)
+    shutil.copy2(os.path.join(os.path.dirname(__file__), "account", "Deplog.ini"), account)
 
-        env = dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy"))
+
+def window_frame(process, prefix, timeout_s=20.0):
+    """The clock at the first frame of the window whose name starts with prefix."""
+    deadline = time.monotonic() + timeout_s
+    while time.monotonic() < deadline:
+        ready, _, _ = select.select([process.stdout], [], [], deadline - time.monotonic())
+        line = process.stdout.readline() if ready else ""
+        if not line:
+            break
+        fields = line.split()
+        if fields[0] == "window-frame" and len(fields) > 2 and fields[2].startswith(prefix):
+            return int(fields[1])
+    raise RuntimeError(f"no window {prefix} within {timeout_s} s")
+
+
+def log_in(process):
+    """Types the password at the login window; milliseconds from Enter to the main window."""
+    login = subprocess.run(["xdotool", "search", "--sync", "--name", "用户登录"],
+                           capture_output=True, text=True, timeout=20).stdout.split()[0]
+    xdotool("windowfocus", "--sync", login)
+    # The password box has the focus when there are accounts.
+    xdotool("type", "--delay", "30", "secret1")
+    entered = time.monotonic_ns()
+    xdotool("key", "Return")
+    return (window_frame(process, "mian") - entered) / 1e6
+
+
+def session(build, with_tables):
+    """One run of qintara logged in as "tester": the login time and, with_tables, the memory."""
+    with tempfile.TemporaryDirectory() as folder:
+        program_copy(build, folder)
+        env = dict(os.environ, QINTARA_FIRST_FRAME_PROBE="1",
+                   SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy"))
         process = subprocess.Popen([os.path.join(folder, "qintara")], cwd=folder, env=env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         try:
             def resident(label):
                 time.sleep(2.5)
                 print(f"  {label:36} {memory_kib(process.pid)[0] / 1024:6.1f} MB", flush=True)
 
-            login = subprocess.run(["xdotool", "search", "--sync", "--name", "用户登录"],
-                                   capture_output=True, text=True, timeout=20).stdout.split()[0]
-            xdotool("windowfocus", "--sync", login)
-            resident("login window, sound module loaded")
-            # The password box has the focus when there are accounts.
-            xdotool("type", "--delay", "30", "secret1")
-            xdotool("key", "Return")
-            subprocess.run(["xdotool", "search", "--sync", "--name", "^Qintara4.8$"],
-                           stdout=subprocess.DEVNULL, timeout=20)
+            if with_tables:
+                # The sound module loads once the login window is on screen.
+                time.sleep(2.5)
+                resident("login window, sound module loaded")
+            login_ms = log_in(process)
+            if not with_tables:
+                return login_ms
             resident("main window after login")
             # English words, then Chinese characters with their code hints
             # and radicals, then phrases, and a key for the built-in input.
@@ -121,6 +152,7 @@ def session_memory(build):
                 time.sleep(1.5)
             xdotool("type", "--delay", "30", "g")
             resident("after the drills read every table")
+            return login_ms
         finally:
             process.terminate()
             process.wait(timeout=10)
@@ -130,7 +162,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=os.path.join(os.path.dirname(__file__), "..", "..", "build"))
     parser.add_argument("--runs", type=int, default=8)
-    parser.add_argument("--no-session", action="store_true", help="skip the logged-in memory figures")
+    parser.add_argument("--logins", type=int, default=5, help="logins timed from Enter to the main window")
+    parser.add_argument("--no-session", action="store_true", help="skip the logins and the memory figures")
     args = parser.parse_args()
 
     if not os.environ.get("DISPLAY") and not os.environ.get("WAYLAND_DISPLAY"):
@@ -170,7 +203,10 @@ def main():
 
     if not args.no_session:
         print("qintara resident memory (RSS), one session:")
-        session_memory(build)
+        logins = [session(build, True)]
+        logins += [session(build, False) for _ in range(args.logins - 1)]
+        print(f"main window after Enter at the login window: {statistics.median(logins):.1f} ms"
+              f" (median of {len(logins)}; {', '.join(f'{ms:.0f}' for ms in logins)})")
 
 
 if __name__ == "__main__":

@@ -23,6 +23,7 @@ AccountLogin AccountLogin::logIn(const AccountsFolder &accounts, const QString &
         login.result = Result::DamagedFile;
         return login;
     case PasswordHash::Match::Hashed:
+    case PasswordHash::Match::Outdated:
     case PasswordHash::Match::Legacy:
         break;
     }

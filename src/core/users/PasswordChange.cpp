@@ -20,6 +20,7 @@ PasswordChange PasswordChange::change(const QString &userFolder, const QString &
         change.error = QStringLiteral("已损坏的用户文件！");
         return change;
     case PasswordHash::Match::Hashed:
+    case PasswordHash::Match::Outdated:
     case PasswordHash::Match::Legacy:
         break;
     }

@@ -6,6 +6,7 @@
 
 #include <sodium.h>
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -18,13 +19,27 @@ bool sodiumReady()
 
 const QLatin1String hashPrefix("$argon2");
 
-// The cost of every hash this program writes: libsodium's interactive limits
-// keep a login well under a second on a slow machine.
-constexpr unsigned long long writtenPasses = crypto_pwhash_argon2id_OPSLIMIT_INTERACTIVE;
-constexpr size_t writtenMemoryBytes = crypto_pwhash_argon2id_MEMLIMIT_INTERACTIVE;
-constexpr quint64 writtenMemoryKib = writtenMemoryBytes / 1024;
+// The cost of every hash this program writes: Argon2id with 19 MiB and two
+// passes, the smallest setting OWASP recommends. It keeps the check to a
+// few tens of milliseconds, so the main window follows the Enter key at once.
+constexpr unsigned long long writtenPasses = 2;
+constexpr size_t writtenMemoryBytes = size_t(19) * 1024 * 1024;
+// The dearest hash a check accepts: libsodium's interactive limits (64 MiB,
+// two passes), which earlier versions wrote.
+constexpr quint64 acceptedPasses = crypto_pwhash_argon2id_OPSLIMIT_INTERACTIVE;
+constexpr quint64 acceptedMemoryKib = crypto_pwhash_argon2id_MEMLIMIT_INTERACTIVE / 1024;
 // Argon2 1.3, the only version libsodium checks.
 constexpr quint64 writtenVersion = 19;
+
+// A C string copy of a stored hash for libsodium; stored is shorter than the
+// buffer (isAcceptableHash).
+std::array<char, crypto_pwhash_argon2id_STRBYTES> cString(const QString &stored)
+{
+    std::array<char, crypto_pwhash_argon2id_STRBYTES> buffer {};
+    const QByteArray latin1 = stored.toLatin1();
+    std::memcpy(buffer.data(), latin1.constData(), size_t(latin1.size()));
+    return buffer;
+}
 
 // Reads "<literal><decimal>" at the front of text: plain digits without a
 // leading zero, at most 2^32 - 1, as the hash format writes them.
@@ -109,14 +124,12 @@ bool isAcceptableHash(const QString &stored)
     const std::optional<quint64> lanes = takeNumber(rest, ",p=");
     if (!version || !memory || !passes || !lanes || !takeBase64(rest) || !takeBase64(rest) || !rest.isEmpty())
         return false;
-    if (*version != writtenVersion || *memory > writtenMemoryKib || *passes > writtenPasses || *lanes != 1)
+    if (*version != writtenVersion || *memory > acceptedMemoryKib || *passes > acceptedPasses || *lanes != 1)
         return false;
     // Lower costs than ours are fine; what libsodium still cannot read (too
     // little memory for its lane, a salt too short) is as damaged as the rest.
-    char buffer[crypto_pwhash_argon2id_STRBYTES] = {};
-    std::memcpy(buffer, latin1.constData(), size_t(latin1.size()));
     return sodiumReady()
-        && crypto_pwhash_argon2id_str_needs_rehash(buffer, writtenPasses, writtenMemoryBytes) >= 0;
+        && crypto_pwhash_argon2id_str_needs_rehash(cString(stored).data(), writtenPasses, writtenMemoryBytes) >= 0;
 }
 
 Match check(const QString &typed, const QString &stored)
@@ -125,13 +138,13 @@ Match check(const QString &typed, const QString &stored)
         return ScramblePassword(typed) == stored ? Match::Legacy : Match::Wrong;
     if (!isAcceptableHash(stored))
         return Match::Damaged;
-    char buffer[crypto_pwhash_argon2id_STRBYTES] = {};
-    const QByteArray latin1 = stored.toLatin1();
-    std::memcpy(buffer, latin1.constData(), size_t(latin1.size()));
+    const auto buffer = cString(stored);
     const QByteArray bytes = typed.toUtf8();
-    if (crypto_pwhash_argon2id_str_verify(buffer, bytes.constData(), quint64(bytes.size())) != 0)
+    if (crypto_pwhash_argon2id_str_verify(buffer.data(), bytes.constData(), quint64(bytes.size())) != 0)
         return Match::Wrong;
-    return Match::Hashed;
+    return crypto_pwhash_argon2id_str_needs_rehash(buffer.data(), writtenPasses, writtenMemoryBytes) == 0
+        ? Match::Hashed
+        : Match::Outdated;
 }
 
 } // namespace PasswordHash

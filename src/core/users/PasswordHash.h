@@ -16,6 +16,7 @@ namespace PasswordHash {
 enum class Match {
     Wrong,         // the typed password does not fit the stored value
     Hashed,        // it fits a stored hash
+    Outdated,      // it fits a stored hash of another cost than hash() writes; store a new one
     Legacy,        // it fits a stored scrambled value; store a hash instead
     Damaged,       // the stored hash is not one this program writes: "已损坏的用户文件！"
 };
@@ -28,8 +29,8 @@ std::optional<QString> hash(const QString &password, QString *error = nullptr);
 bool isHash(const QString &stored);
 
 // Whether a stored hash is cheap enough to check: "$argon2id$v=19$m=M,t=T,p=P$
-// salt$hash" with M, T and P no larger than hash() uses (64 MiB, 2 passes,
-// one lane). The stored hash decides how long a check takes and how much
+// salt$hash" with M, T and P no larger than earlier versions wrote (64 MiB,
+// 2 passes, one lane; hash() now writes 19 MiB). The stored hash decides how long a check takes and how much
 // memory it needs, so a damaged or hostile one (t=4294967295, m=4194304)
 // would hang the login for hours or take gigabytes.
 bool isAcceptableHash(const QString &stored);

@@ -53,7 +53,8 @@ PasswordHash::Match check(const QString &settingsFile, const QString &typed)
     const PasswordHash::Match match = compare(settingsFile, typed);
     // A missing file reads as an empty scrambled value; writing the hash
     // would create a file the login is about to report as damaged.
-    if (match == PasswordHash::Match::Legacy && QFileInfo::exists(settingsFile))
+    const bool rewrite = match == PasswordHash::Match::Legacy || match == PasswordHash::Match::Outdated;
+    if (rewrite && QFileInfo::exists(settingsFile))
         write(settingsFile, typed);
     return match;
 }

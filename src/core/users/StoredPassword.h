@@ -8,7 +8,7 @@
 
 // The password entry of an account: section "user", key "password" of the
 // user's "Deplog.ini". New values are always hashes; older files may hold the
-// scrambled form, which a successful check replaces. A settings file that is
+// scrambled form or a hash of another cost, which a successful check replaces. A settings file that is
 // damaged (see readSettingsDocument) holds no password and is never written.
 namespace StoredPassword {
 
@@ -26,8 +26,9 @@ bool write(const QString &settingsFile, const QString &password, QString *error 
 // write; a missing file or entry is the empty scrambled value.
 PasswordHash::Match compare(const QString &settingsFile, const QString &typed);
 
-// As compare(); when the password fits an older scrambled value and the file
-// exists, the value is replaced by a hash. Should that write fail the old
+// As compare(); when the password fits an older scrambled value or a hash of
+// another cost than new ones, and the file exists, the value is replaced by a
+// new hash. Should that write fail the old
 // value stays and the check still succeeds, since the password was right.
 PasswordHash::Match check(const QString &settingsFile, const QString &typed);
 

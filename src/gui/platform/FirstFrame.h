@@ -4,12 +4,14 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QSet>
 #include <QTimer>
 #include <QWindow>
 
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 #include <sys/resource.h>
 
@@ -19,6 +21,9 @@
 // makes it print "first-frame <ns> <cpu-us>" to standard output, <ns> being
 // the monotonic clock (CLOCK_MONOTONIC) that the measuring script reads
 // before it starts the program, <cpu-us> the processor time used so far.
+// Every later window's first frame follows as "window-frame <ns> <name>"
+// (the window's object name), for timing the main window from the key that
+// logs in.
 // Header-only so that the bare comparison window uses the very same watch
 // without linking anything else of the program.
 class FirstFrame : public QObject
@@ -36,11 +41,22 @@ protected:
     {
         if (event->type() != QEvent::Expose)
             return false;
-        const auto *window = qobject_cast<QWindow *>(watched);
+        auto *window = qobject_cast<QWindow *>(watched);
         if (!window || !window->isExposed())
             return false;
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        const auto ns = [&] {
+            return static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+        };
+        if (m_seen) {
+            if (!m_seen->contains(window)) {
+                m_seen->insert(window);
+                std::printf("window-frame %lld %s\n", ns(), qUtf8Printable(window->objectName()));
+                std::fflush(stdout);
+            }
+            return false;
+        }
         if (m_probe) {
-            const auto now = std::chrono::steady_clock::now().time_since_epoch();
             // The processor time spent so far goes with it: unlike the
             // wall clock, it hardly changes when other work loads the machine.
             rusage usage {};
@@ -48,17 +64,22 @@ protected:
             const auto cpuUs = [](const timeval &t) {
                 return static_cast<long long>(t.tv_sec) * 1000000 + t.tv_usec;
             };
-            std::printf("first-frame %lld %lld\n",
-                        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
-                        cpuUs(usage.ru_utime) + cpuUs(usage.ru_stime));
+            std::printf("first-frame %lld %lld\n", ns(), cpuUs(usage.ru_utime) + cpuUs(usage.ru_stime));
             std::fflush(stdout);
         }
-        QCoreApplication::instance()->removeEventFilter(this);
         // The window paints as it handles this very event; what waited
         // comes after that.
         if (m_then)
             QTimer::singleShot(0, QCoreApplication::instance(), std::move(m_then));
-        deleteLater();
+        if (m_probe) {
+            // Windows are only remembered, never dereferenced: a closed
+            // window's address can at worst hide a later window's line.
+            m_seen.emplace();
+            m_seen->insert(window);
+        } else {
+            QCoreApplication::instance()->removeEventFilter(this);
+            deleteLater();
+        }
         return false;
     }
 
@@ -70,4 +91,6 @@ private:
 
     bool m_probe;
     std::function<void()> m_then;
+    // With the probe on: the windows whose first frame was printed.
+    std::optional<QSet<const QWindow *>> m_seen;
 };

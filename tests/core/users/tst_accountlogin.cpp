@@ -25,7 +25,8 @@ private slots:
     void init();
     void logIn_data();
     void logIn();
-    void legacyAccountIsUpgraded();
+    void olderPasswordEntryIsReplaced_data();
+    void olderPasswordEntryIsReplaced();
     void legacyUpgradeKeepsTheRestOfTheFile();
     void passwordOnlyAccountGetsRepairedSettings();
     void missingEntryAcceptsTheEmptyPassword();
@@ -84,17 +85,31 @@ void tst_AccountLogin::logIn()
     QCOMPARE(login.session.userFolder, folder.isEmpty() ? QString() : m_folder->file(folder));
 }
 
-void tst_AccountLogin::legacyAccountIsUpgraded()
+void tst_AccountLogin::olderPasswordEntryIsReplaced_data()
 {
-    QCOMPARE(StoredPassword::read(settingsFile("老王")), QStringLiteral("959"));
-    QCOMPARE(AccountLogin::logIn(*m_accounts, "老王", "abc").result, Result::LoggedIn);
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("before"); // the start of the stored value
+    QTest::addColumn<QString>("refused"); // opens the account before, not after
 
-    const QString stored = StoredPassword::read(settingsFile("老王"));
-    QVERIFY(PasswordHash::isHash(stored));
+    QTest::newRow("scrambled value") << "老王" << "959" << "ahc";
+    QTest::newRow("hash of an earlier, dearer cost") << "anna" << "$argon2id$v=19$m=65536,t=2,p=1$" << "";
+}
+
+void tst_AccountLogin::olderPasswordEntryIsReplaced()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, before);
+    QFETCH(QString, refused);
+
+    QVERIFY(StoredPassword::read(settingsFile(name)).startsWith(before));
+    QCOMPARE(AccountLogin::logIn(*m_accounts, name, "abc").result, Result::LoggedIn);
+
+    const QString stored = StoredPassword::read(settingsFile(name));
+    QVERIFY(stored.startsWith(QStringLiteral("$argon2id$v=19$m=19456,t=2,p=1$")));
     QCOMPARE(PasswordHash::check("abc", stored), PasswordHash::Match::Hashed);
-    // Once hashed, a password that merely scrambles alike no longer opens it.
-    QCOMPARE(AccountLogin::logIn(*m_accounts, "老王", "ahc").result, Result::WrongPassword);
-    QCOMPARE(AccountLogin::logIn(*m_accounts, "老王", "abc").result, Result::LoggedIn);
+    QCOMPARE(AccountLogin::logIn(*m_accounts, name, refused).result, Result::WrongPassword);
+    QCOMPARE(AccountLogin::logIn(*m_accounts, name, "abc").result, Result::LoggedIn);
+    QCOMPARE(StoredPassword::read(settingsFile(name)), stored);
 }
 
 void tst_AccountLogin::legacyUpgradeKeepsTheRestOfTheFile()

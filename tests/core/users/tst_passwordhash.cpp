@@ -24,8 +24,8 @@ private slots:
 
 namespace {
 
-// A hash of "abc" as this program writes it, and one of lower cost
-// (m=32768, t=1) as an earlier version might have written it.
+// Hashes of "abc" as earlier versions wrote them: at the highest accepted
+// cost (64 MiB, two passes) and at a lower one (m=32768, t=1).
 const QString annaHash = QStringLiteral(
     "$argon2id$v=19$m=65536,t=2,p=1$8FqnRLF6Bh+dE+RSE7YDcQ$s5bRWaNaE8nOIVu3+TxgnTCy/ou28ay5GlQ9RaT8DNA");
 const QString cheaperHash = QStringLiteral(
@@ -57,6 +57,7 @@ void tst_PasswordHash::hashIsSalted()
     QVERIFY(*first != *second);
     QCOMPARE(PasswordHash::check("abc", *first), Match::Hashed);
     QCOMPARE(PasswordHash::check("abc", *second), Match::Hashed);
+    QVERIFY(first->contains(QStringLiteral("$m=19456,t=2,p=1$")));
 }
 
 void tst_PasswordHash::check_data()
@@ -78,9 +79,9 @@ void tst_PasswordHash::check_data()
     QTest::newRow("scrambled Chinese password") << "密码123" << "--701" << Match::Legacy;
     QTest::newRow("missing entry, empty password") << "" << "" << Match::Legacy;
     QTest::newRow("missing entry, some password") << "abc" << "" << Match::Wrong;
-    QTest::newRow("stored hash, right password") << "abc" << annaHash << Match::Hashed;
-    QTest::newRow("stored hash, wrong password") << "abd" << annaHash << Match::Wrong;
-    QTest::newRow("cheaper hash, right password") << "abc" << cheaperHash << Match::Hashed;
+    QTest::newRow("dearer hash, right password") << "abc" << annaHash << Match::Outdated;
+    QTest::newRow("dearer hash, wrong password") << "abd" << annaHash << Match::Wrong;
+    QTest::newRow("cheaper hash, right password") << "abc" << cheaperHash << Match::Outdated;
     QTest::newRow("cheaper hash, wrong password") << "abd" << cheaperHash << Match::Wrong;
 }
 
