@@ -31,6 +31,7 @@ std::optional<ImeTable> ImeTable::fromBytes(QByteArray bytes, QString *error)
     ImeTable table;
     table.m_bytes = std::move(bytes);
     const QByteArrayView all(table.m_bytes);
+    table.m_lines.reserve(std::size_t(std::count(all.begin(), all.end(), '\n')) + 1);
     qsizetype start = 0;
     qsizetype number = 0;
     QByteArrayView previousCode;
@@ -57,8 +58,11 @@ std::optional<ImeTable> ImeTable::fromBytes(QByteArray bytes, QString *error)
             if (code < previousCode)
                 return fail(number, QStringLiteral("codes out of order"));
             previousCode = code;
-            table.m_lines.push_back({quint32(start), quint32(std::min<quint64>(weight, 0xffffffffu)),
-                                     quint8(code.size()), quint8(text.size())});
+            Line entry{};
+            qToUnaligned(quint32(start), entry.offset.data());
+            qToUnaligned(quint32(std::min<quint64>(weight, 0xffffffffu)), entry.weight.data());
+            entry.codeLength = quint8(code.size());
+            table.m_lines.push_back(entry);
         }
         start = end + 1;
     }
@@ -69,30 +73,44 @@ std::optional<ImeTable> ImeTable::fromBytes(QByteArray bytes, QString *error)
 
 std::optional<ImeTable> ImeTable::load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto file = std::make_shared<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = file->errorString();
         return std::nullopt;
     }
-    if (file.size() > maxTableBytes) {
+    if (file->size() > maxTableBytes) {
         if (error)
             *error = QStringLiteral("the table is too large");
         return std::nullopt;
     }
-    return fromBytes(file.readAll(), error);
+    // Mapped, the table's pages are the file's: shared with the page cache
+    // and dropped under memory pressure instead of swapped.
+    const uchar *mapped = file->map(0, file->size());
+    if (!mapped)
+        return fromBytes(file->readAll(), error);
+    std::optional<ImeTable> table =
+        fromBytes(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file->size()), error);
+    if (table)
+        table->m_file = std::move(file);
+    return table;
+}
+
+QByteArrayView ImeTable::codeOf(const Line &line) const
+{
+    return QByteArrayView(m_bytes).sliced(line.offsetValue(), line.codeLength);
 }
 
 QByteArrayView ImeTable::codeAt(qsizetype index) const
 {
-    const Line &line = m_lines[std::size_t(index)];
-    return QByteArrayView(m_bytes).sliced(line.offset, line.codeLength);
+    return codeOf(m_lines[std::size_t(index)]);
 }
 
 QByteArrayView ImeTable::textBytes(qsizetype index) const
 {
     const Line &line = m_lines[std::size_t(index)];
-    return QByteArrayView(m_bytes).sliced(line.offset + line.codeLength + 1, line.textLength);
+    const QByteArrayView rest = QByteArrayView(m_bytes).sliced(line.offsetValue() + line.codeLength + 1);
+    return rest.first(rest.indexOf('\t'));
 }
 
 ImeTable::Entry ImeTable::entry(qsizetype index) const
@@ -102,12 +120,8 @@ ImeTable::Entry ImeTable::entry(qsizetype index) const
 
 std::pair<qsizetype, qsizetype> ImeTable::exact(QByteArrayView code) const
 {
-    const auto less = [this](const Line &line, QByteArrayView key) {
-        return QByteArrayView(m_bytes).sliced(line.offset, line.codeLength) < key;
-    };
-    const auto greater = [this](QByteArrayView key, const Line &line) {
-        return key < QByteArrayView(m_bytes).sliced(line.offset, line.codeLength);
-    };
+    const auto less = [this](const Line &line, QByteArrayView key) { return codeOf(line) < key; };
+    const auto greater = [this](QByteArrayView key, const Line &line) { return key < codeOf(line); };
     const auto first = std::lower_bound(m_lines.begin(), m_lines.end(), code, less);
     const auto last = std::upper_bound(first, m_lines.end(), code, greater);
     return {first - m_lines.begin(), last - m_lines.begin()};
@@ -115,13 +129,10 @@ std::pair<qsizetype, qsizetype> ImeTable::exact(QByteArrayView code) const
 
 std::pair<qsizetype, qsizetype> ImeTable::startingWith(QByteArrayView prefix) const
 {
-    const auto less = [this](const Line &line, QByteArrayView key) {
-        return QByteArrayView(m_bytes).sliced(line.offset, line.codeLength) < key;
-    };
+    const auto less = [this](const Line &line, QByteArrayView key) { return codeOf(line) < key; };
     const auto first = std::lower_bound(m_lines.begin(), m_lines.end(), prefix, less);
-    const auto last = std::partition_point(first, m_lines.end(), [&](const Line &line) {
-        return QByteArrayView(m_bytes).sliced(line.offset, line.codeLength).startsWith(prefix);
-    });
+    const auto last = std::partition_point(
+        first, m_lines.end(), [&](const Line &line) { return codeOf(line).startsWith(prefix); });
     return {first - m_lines.begin(), last - m_lines.begin()};
 }
 

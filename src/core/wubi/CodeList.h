@@ -2,26 +2,24 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
-#include "core/platform/TextCodec.h"
-
-#include <QHash>
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <vector>
+
 // The lines of one code file, kept exactly as read in one block of text with
-// the place of each line (tens of thousands of lines cost a fraction of a
-// string apiece), with an index that finds
-// the first line containing a text of textLength characters as fast as a
-// hash lookup instead of a scan of every line.
+// the start of each line (tens of thousands of lines cost four bytes
+// apiece), with an index that finds the first line containing a text of
+// textLength characters as fast as a hash lookup instead of a scan of every
+// line.
 //
 // Only texts whose first and last characters are double-byte are ever looked
 // up, so the index holds every run of textLength characters of every line
-// that begins and ends with a double-byte character, mapped to the first line
-// holding it. A text occurs in a line exactly when it is one of that line's
-// runs, so the index gives the same first line as a scan from the top would,
-// whatever the line's layout (text and code, spaces, several words).
+// that begins and ends with a double-byte character, once, with the first
+// line holding it. A text occurs in a line exactly when it is one of that
+// line's runs, so the index gives the same first line as a scan from the top
+// would, whatever the line's layout (text and code, spaces, several words).
 class CodeList
 {
 public:
@@ -29,13 +27,18 @@ public:
     // text: the whole file, its lines as TextCodec::lineSpans finds them.
     CodeList(QString text, qsizetype textLength);
 
-    qsizetype lineCount() const { return m_lines.size(); }
+    qsizetype lineCount() const { return m_starts.empty() ? 0 : qsizetype(m_starts.size()) - 1; }
     QStringView line(qsizetype number) const
     {
-        const TextCodec::LineSpan span = m_lines.at(number);
-        return QStringView(m_text).mid(span.start, span.length);
+        const qsizetype start = m_starts[std::size_t(number)];
+        // The next line starts after this one's line feed; the last line
+        // without one ends a unit early, as if the text had it.
+        qsizetype end = m_starts[std::size_t(number) + 1] - 1;
+        if (end > start && m_text.at(end - 1) == u'\r')
+            --end;
+        return QStringView(m_text).sliced(start, end - start);
     }
-    bool isEmpty() const { return m_lines.isEmpty(); }
+    bool isEmpty() const { return lineCount() == 0; }
     // Every line as a string of its own, for callers that compare or keep
     // whole lists.
     QStringList lines() const;
@@ -50,27 +53,25 @@ public:
     qsizetype firstLineContaining(QStringView text) const;
 
 private:
-    // A run of characters as a key of the index. Keys of a few characters
-    // hash far faster with a short multiply-and-mix than with Qt's general
-    // string hash, which took most of the time of loading and of lookups.
+    // A run of the index by its hash, which picks its bucket, and the first
+    // line holding it. Runs of equal hash are told apart by looking in their
+    // lines, so the hash need not be unique.
     struct Run
     {
-        QStringView text;
-        friend bool operator==(const Run &, const Run &) = default;
-        // FNV-1a over the UTF-16 units, then the high bits folded into the
-        // low ones, which pick the bucket.
-        friend size_t qHash(const Run &run, size_t seed)
-        {
-            quint64 hash = 0xcbf29ce484222325ULL ^ seed;
-            for (const QChar c : run.text)
-                hash = (hash ^ c.unicode()) * 0x100000001b3ULL;
-            return size_t(hash ^ (hash >> 29));
-        }
+        quint32 hash;
+        quint32 line;
     };
 
+    static quint32 hashOf(QStringView run);
+    // Runs of a hash are in the bucket its high bits pick.
+    std::size_t bucketOf(quint32 hash) const { return std::size_t((quint64(hash) * (m_buckets.size() - 1)) >> 32); }
+
     QString m_text;
-    QList<TextCodec::LineSpan> m_lines;
-    // Keys are views into m_text, which is never changed after the index is
-    // built, so they stay valid as long as the list.
-    QHash<Run, qsizetype> m_firstLine;
+    qsizetype m_textLength = 0;
+    // Where each line starts, then one past the end of the last line's line
+    // feed (or where it would be); empty for a list with no lines.
+    std::vector<quint32> m_starts;
+    // The runs by hash, then by line; bucket b is [m_buckets[b], m_buckets[b + 1]).
+    std::vector<Run> m_runs;
+    std::vector<quint32> m_buckets;
 };

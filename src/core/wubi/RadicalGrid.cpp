@@ -25,8 +25,13 @@ const RadicalGrid &RadicalGrid::builtIn()
 
 RadicalGrid::RadicalGrid()
     : m_grid(greyGrid(QStringLiteral(":/wubi/radical-grid.png")))
-    , m_grid4x(greyGrid(QStringLiteral(":/wubi/radical-grid@4x.png")))
 {
+}
+
+const QImage &RadicalGrid::grid4x() const
+{
+    std::call_once(m_grid4xRead, [this] { m_grid4x = greyGrid(QStringLiteral(":/wubi/radical-grid@4x.png")); });
+    return m_grid4x;
 }
 
 int RadicalGrid::cellOf(QStringView pair)
@@ -50,7 +55,7 @@ QImage RadicalGrid::cell(int index, qreal devicePixelRatio, const QColor &ink) c
         return picture;
 
     const bool large = devicePixelRatio > 1.0;
-    const QImage &grid = large ? m_grid4x : m_grid;
+    const QImage &grid = large ? grid4x() : m_grid;
     const int cellSide = large ? CellSize * 4 : CellSize;
     QImage grey = grid.copy((index % Columns) * cellSide, (index / Columns) * cellSide, cellSide, cellSide);
     if (grey.width() != side)

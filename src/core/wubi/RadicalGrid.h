@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QStringView>
 
+#include <mutex>
+
 // The radical picture grid built into the program: 25 rows (key letters a to
 // y) of 10 cells of 18 x 18 pixels, black glyphs on white, drawn a second
 // time at four times the size for HiDPI screens. A radical is named by its
@@ -38,6 +40,11 @@ public:
 private:
     RadicalGrid();
 
-    QImage m_grid;   // 1x, 8-bit grey
-    QImage m_grid4x; // 4x, 8-bit grey
+    // Read on first need: a 1x screen showing only the analysis strip never
+    // pays its 1.3 MB.
+    const QImage &grid4x() const;
+
+    QImage m_grid; // 1x, 8-bit grey
+    mutable std::once_flag m_grid4xRead;
+    mutable QImage m_grid4x; // 4x, 8-bit grey
 };

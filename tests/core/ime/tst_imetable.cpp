@@ -11,18 +11,31 @@ class tst_ImeTable : public QObject
     Q_OBJECT
 
 private slots:
+    void readsEntriesInOrder_data();
     void readsEntriesInOrder();
+    void copyOutlivesTheLoadedTable();
     void refusesWhatIsNotATable_data();
     void refusesWhatIsNotATable();
     void codesOfAText_data();
     void codesOfAText();
 };
 
+void tst_ImeTable::readsEntriesInOrder_data()
+{
+    QTest::addColumn<bool>("fromFile");
+    QTest::newRow("from bytes") << false;
+    QTest::newRow("from a file") << true;
+}
+
 void tst_ImeTable::readsEntriesInOrder()
 {
+    QFETCH(bool, fromFile);
     // The last line has no line end.
-    const auto table = ImeTable::fromBytes(readFixture(QStringLiteral("ime/good.tbl")));
-    QVERIFY(table);
+    const QString fixture = QStringLiteral("ime/good.tbl");
+    QString error;
+    const auto table = fromFile ? ImeTable::load(QStringLiteral(QINTARA_TEST_DATA_DIR "/") + fixture, &error)
+                                : ImeTable::fromBytes(readFixture(fixture), &error);
+    QVERIFY2(table, qPrintable(error));
     QCOMPARE(table->size(), 3);
     const auto [first, last] = table->exact("aa");
     QCOMPARE(last - first, 2);
@@ -33,6 +46,21 @@ void tst_ImeTable::readsEntriesInOrder()
     QCOMPARE(table->startingWith("ab"), std::make_pair(qsizetype(2), qsizetype(3)));
     const auto [none, noneEnd] = table->exact("b");
     QCOMPARE(none, noneEnd);
+    QCOMPARE(table->shortestCode(QStringLiteral("乙")), QByteArray("ab"));
+}
+
+// A loaded table's entries stay where the file was read or mapped, which a
+// copy shares; the copy must keep them after the first table is gone.
+void tst_ImeTable::copyOutlivesTheLoadedTable()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("t.tbl"), readFixture(QStringLiteral("ime/good.tbl")));
+    auto loaded = ImeTable::load(folder.file(QStringLiteral("t.tbl")));
+    QVERIFY(loaded);
+    const ImeTable copy = *loaded;
+    loaded.reset();
+    QCOMPARE(copy.entry(2).text, QStringLiteral("乙"));
+    QCOMPARE(copy.codeAt(2), "ab");
 }
 
 void tst_ImeTable::refusesWhatIsNotATable_data()
@@ -52,6 +80,12 @@ void tst_ImeTable::refusesWhatIsNotATable()
     QVERIFY(!error.isEmpty());
     QVERIFY(!ImeTable::fromBytes(QByteArray(), &error));
     QVERIFY(!ImeTable::load(QStringLiteral("/nonexistent/wubi86.tbl"), &error));
+    // An empty file cannot be mapped; it is refused like empty bytes.
+    TestFolder folder;
+    folder.write(QStringLiteral("empty.tbl"), QByteArray());
+    error.clear();
+    QVERIFY(!ImeTable::load(folder.file(QStringLiteral("empty.tbl")), &error));
+    QVERIFY(!error.isEmpty());
 }
 
 void tst_ImeTable::codesOfAText_data()
