@@ -48,6 +48,33 @@ qint64 playingMilliseconds(const Mix_Chunk *chunk)
     return qint64(chunk->alen) * 1000 / (bytesPerFrame * frequency);
 }
 
+void warnUnplayable(const QString &path, const QString &problem)
+{
+    qWarning().noquote() << "声音文件无法播放：" + path + "：" + problem;
+}
+
+// The file's bytes in WaveCheck's plain form; empty, and named in the log,
+// when it is missing or fails the check.
+QByteArray checkedWave(const QString &path)
+{
+    QString problem;
+    // Read through Qt so that names in any script work.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
+    } else if (file.size() > WaveCheck::MaxFileBytes) {
+        problem = WaveCheck::message(WaveCheck::Problem::TooLarge);
+    } else {
+        // SDL's reader only ever sees a header the program wrote itself.
+        const WaveCheck check = WaveCheck::of(file.readAll());
+        if (check.problem == WaveCheck::Problem::None)
+            return check.wave;
+        problem = WaveCheck::message(check.problem);
+    }
+    warnUnplayable(path, problem);
+    return {};
+}
+
 } // namespace
 
 SdlAudioOutput::SdlAudioOutput()
@@ -96,35 +123,21 @@ Mix_Chunk *SdlAudioOutput::chunk(const QString &path)
     // Every file is read once: one that cannot be played stays so for the
     // run (the caller's fallback plays instead) and is named once in the log,
     // rather than read again on every key.
-    Mix_Chunk *loaded = nullptr;
-    QString problem;
-    // Read through Qt so that names in any script work.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = file.errorString();
-    } else if (file.size() > WaveCheck::MaxFileBytes) {
-        problem = WaveCheck::message(WaveCheck::Problem::TooLarge);
-    } else {
-        // SDL's reader only ever sees a header the program wrote itself.
-        const WaveCheck check = WaveCheck::of(file.readAll());
-        if (check.problem != WaveCheck::Problem::None) {
-            problem = WaveCheck::message(check.problem);
-        } else {
-            loaded = chunkFromBytes(check.wave);
-            if (!loaded)
-                problem = QString::fromUtf8(SDL_GetError());
-        }
-    }
-    if (!loaded)
-        qWarning().noquote() << "声音文件无法播放：" + path + "：" + problem;
+    const QByteArray wave = m_waves.contains(path) ? m_waves.take(path) : checkedWave(path);
+    Mix_Chunk *loaded = wave.isEmpty() ? nullptr : chunkFromBytes(wave);
+    if (!wave.isEmpty() && !loaded)
+        warnUnplayable(path, QString::fromUtf8(SDL_GetError()));
     m_chunks.insert(path, loaded);
     return loaded;
 }
 
 void SdlAudioOutput::preload(const QString &path)
 {
-    if (m_open)
-        chunk(path);
+    // The file is read and checked now, but converted only when first played:
+    // a converted chunk takes many times the file's bytes, and most sounds
+    // are never played in a session.
+    if (m_open && !m_chunks.contains(path) && !m_waves.contains(path))
+        m_waves.insert(path, checkedWave(path));
 }
 
 bool SdlAudioOutput::play(const QString &path)

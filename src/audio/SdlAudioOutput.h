@@ -14,8 +14,10 @@ struct Mix_Chunk;
 // The program's one sound device, opened through SDL2_mixer when this object
 // is made and closed when it goes. Effects play on one mixer channel,
 // speech on another and the MIDI synthesizer on a third; the background
-// music can use the mixer's music stream of the same device. Sounds are read once and kept, and the device runs with
-// a small buffer, so a key sound starts within a few milliseconds of play().
+// music can use the mixer's music stream of the same device. Sounds are read
+// once and kept, converted to the device's format on their first play, and
+// the device runs with a small buffer, so a key sound starts within a few
+// milliseconds of play().
 // Without a usable device every call is silent and returns at once.
 // Create one per program; call it from the thread that made it, except
 // playSpeech(), which any thread may call.
@@ -41,11 +43,12 @@ public:
     int deviceCount() const override;
 
 private:
-    // The kept chunk of a sound file, read on first use only; null for the
+    // The kept chunk of a sound file, made on first play only; null for the
     // rest of the run when the file is missing or fails WaveCheck or SDL.
     Mix_Chunk *chunk(const QString &path);
 
     bool m_open = false;
+    QHash<QString, QByteArray> m_waves; // preloaded, not yet played; empty for a file that cannot be played
     QHash<QString, Mix_Chunk *> m_chunks; // null for a file that cannot be played
     Mix_Chunk *m_defaultSound = nullptr;
     std::mutex m_speechGuard;

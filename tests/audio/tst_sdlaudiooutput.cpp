@@ -9,10 +9,12 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
+#include <malloc.h>
 #include <vector>
 
 namespace {
@@ -33,6 +35,13 @@ QString shipped(const QString &relative)
     return QStringLiteral(QINTARA_SHIPPED_DATA_DIR "/") + relative;
 }
 
+// The bytes the heap holds now, in every arena and in blocks of their own.
+qint64 heapBytes()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+}
+
 QStringList soundFixtures(const QString &folder)
 {
     return QDir(QStringLiteral(QINTARA_TEST_DATA_DIR "/sound/") + folder).entryList({"*.wav"}, QDir::Files);
@@ -47,6 +56,7 @@ class tst_SdlAudioOutput : public QObject
 private slots:
     void cleanup();
     void playsEveryShippedSound();
+    void preloadKeepsTheFileAndConvertsOnFirstPlay();
     void levelUpSoundWaitsForItsEnd();
     void noDeviceIsSilentAndCountsNone();
     void keySoundAndBeepReachTheDevice_data();
@@ -86,6 +96,37 @@ void tst_SdlAudioOutput::playsEveryShippedSound()
     QVERIFY(!output.play(folder.file("broken.wav")));
     QVERIFY(!output.play(folder.file("missing.wav")));
     QVERIFY(!output.playToEnd(folder.file("missing.wav")));
+}
+
+// A sound converted for the device takes several times its file, and most
+// sounds are never played in a session: a preload keeps the checked file, the
+// first play converts it, with no disk read left by then.
+void tst_SdlAudioOutput::preloadKeepsTheFileAndConvertsOnFirstPlay()
+{
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    SdlAudioOutput output;
+    QVERIFY(output.isOpen());
+    TestFolder folder;
+    QStringList files;
+    qint64 fileBytes = 0;
+    for (const QString &file : shippedSoundFiles()) {
+        files.append(folder.file(QFileInfo(file).fileName()));
+        QVERIFY(QFile::copy(file, files.last()));
+        fileBytes += QFileInfo(file).size();
+    }
+
+    const qint64 before = heapBytes();
+    for (const QString &file : files)
+        output.preload(file);
+    const qint64 preloaded = heapBytes() - before;
+    QVERIFY2(preloaded < 2 * fileBytes, qPrintable(QStringLiteral("%1 of %2").arg(preloaded).arg(fileBytes)));
+
+    for (const QString &file : files)
+        QVERIFY(QFile::remove(file));
+    for (const QString &file : files)
+        QVERIFY2(output.play(file), qPrintable(file));
+    const qint64 played = heapBytes() - before;
+    QVERIFY2(played > 3 * fileBytes, qPrintable(QStringLiteral("%1 of %2").arg(played).arg(fileBytes)));
 }
 
 void tst_SdlAudioOutput::levelUpSoundWaitsForItsEnd()

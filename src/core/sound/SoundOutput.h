@@ -15,9 +15,10 @@ class SoundOutput
 public:
     virtual ~SoundOutput() = default;
 
-    // Reads and keeps the sound file so that a later play() starts at once.
-    // Each file is read once per run: one that is missing or cannot be read
-    // as a sound then stays unplayable until the program starts again.
+    // Reads, checks and keeps the sound file so that a later play() reads no
+    // disk; the sound is readied for the device on its first play. Each file
+    // is read once per run: one that is missing or cannot be read as a sound
+    // then stays unplayable until the program starts again.
     virtual void preload(const QString &path) = 0;
 
     // Starts the sound file as the effect; false when the file is missing or

@@ -246,7 +246,7 @@ void MainWindow::attachBuiltInInput()
 {
     for (const QString &name : TextFocus::boxNames())
         m_builtInInput->attach(findChild<InputBox *>(name));
-    m_builtInInput->attach(findChild<InputBox *>(QStringLiteral("Play3Text1")));
+    connect(m_Frame14, &GamePanel::shootingMade, m_builtInInput, &BuiltInInputController::attach);
     connect(m_builtInInput, &BuiltInInputController::showInput, m_Frame9->Frame2(), &StatisticsBar::showInput);
     connect(m_Frame9, &PracticePanel::cleanedUp, m_builtInInput, &BuiltInInputController::restart);
     connect(&m_Frame9->exercise(), &Exercise::labelsChanged, m_builtInInput, &BuiltInInputController::refresh);

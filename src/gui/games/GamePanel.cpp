@@ -8,21 +8,22 @@
 #include "gui/games/GameScene.h"
 #include "gui/games/MoleController.h"
 #include "gui/games/ShootingController.h"
+#include "gui/games/ShootingView.h"
 
 GamePanel::GamePanel(GameServices services, ShellState &shellState, Shell shell, QWidget *parent)
     : QFrame(parent),
+      m_services(services),
       m_shellState(shellState),
-      m_shell(std::move(shell)),
-      m_frog(new FrogController(services, this, this)),
-      m_moles(new MoleController(services, this, this)),
-      m_shooting(new ShootingController(services, this, this))
+      m_shell(std::move(shell))
 {
     setObjectName(QStringLiteral("Frame14"));
     setAccessibleName(QStringLiteral("打字游戏"));
-    for (GameController *game : games()) {
-        connect(game, &GameController::ended, this, [this] { m_shell.showStartPicture(); });
-        connect(game->scene(), &GameScene::clicked, this, [this] { m_shell.Conceal_Menu(); });
-    }
+}
+
+void GamePanel::adopt(GameController *game)
+{
+    connect(game, &GameController::ended, this, [this] { m_shell.showStartPicture(); });
+    connect(game->scene(), &GameScene::clicked, this, [this] { m_shell.Conceal_Menu(); });
 }
 
 void GamePanel::pause()
@@ -33,7 +34,9 @@ void GamePanel::pause()
 
 QList<GameController *> GamePanel::games() const
 {
-    return {m_frog, m_moles, m_shooting};
+    QList<GameController *> opened = {m_frog, m_moles, m_shooting};
+    opened.removeAll(nullptr);
+    return opened;
 }
 
 void GamePanel::startGame(int item)
@@ -46,14 +49,27 @@ void GamePanel::startGame(int item)
     switch (item) {
     case Frog:
         m_shellState.currentMode = PracticeMode::Frog;
+        if (!m_frog) {
+            m_frog = new FrogController(m_services, this, this);
+            adopt(m_frog);
+        }
         m_frog->start();
         break;
     case Moles:
         m_shellState.currentMode = PracticeMode::Moles;
+        if (!m_moles) {
+            m_moles = new MoleController(m_services, this, this);
+            adopt(m_moles);
+        }
         m_moles->start();
         break;
     case Shooting:
         m_shellState.currentMode = PracticeMode::Shooting;
+        if (!m_shooting) {
+            m_shooting = new ShootingController(m_services, this, this);
+            adopt(m_shooting);
+            emit shootingMade(m_shooting->view()->Play3Text1());
+        }
         m_shooting->start();
         break;
     default: break;

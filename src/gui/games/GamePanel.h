@@ -10,12 +10,15 @@
 
 class FrogController;
 class GameController;
+class InputBox;
 class MoleController;
 class ShootingController;
 struct ShellState;
 
 // The game panel `Frame14` with the three typing games of the menu
-// "打字游戏(&Y)", and the menu's entry that starts one of them.
+// "打字游戏(&Y)", and the menu's entry that starts one of them. A game, with
+// its pictures, is made when it is first opened and kept from then on: most
+// sessions open none.
 class GamePanel : public QFrame
 {
     Q_OBJECT
@@ -45,16 +48,25 @@ public:
     // running game until its picture is clicked or gets the focus again.
     void pause();
 
+    // The games opened so far; null before a game's first opening.
     FrogController *frog() const { return m_frog; }
     MoleController *moles() const { return m_moles; }
     ShootingController *shooting() const { return m_shooting; }
 
+signals:
+    // The shooting game was made, on its first opening and before it starts:
+    // its input box `Play3Text1`, for the built-in input method.
+    void shootingMade(InputBox *box);
+
 private:
     QList<GameController *> games() const;
+    // Wires a game just made to the panel and the main window.
+    void adopt(GameController *game);
 
+    GameServices m_services;
     ShellState &m_shellState;
     Shell m_shell;
-    FrogController *m_frog;
-    MoleController *m_moles;
-    ShootingController *m_shooting;
+    FrogController *m_frog = nullptr;
+    MoleController *m_moles = nullptr;
+    ShootingController *m_shooting = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "core/wubi/CodeTable.h"
 #include "gui/games/FrogController.h"
 #include "gui/games/FrogView.h"
+#include "gui/games/GameScene.h"
 #include "gui/games/MoleController.h"
 #include "gui/games/MoleView.h"
 #include "gui/games/ShootingController.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -61,6 +63,8 @@ private slots:
 
     void menuEntryStartsTheGame_data();
     void menuEntryStartsTheGame();
+    void gameIsMadeOnFirstOpeningAndKept_data();
+    void gameIsMadeOnFirstOpeningAndKept();
     void anotherGameStopsTheFirst();
     void pausesWhileThePictureLacksTheFocus();
     void openMenuPausesUntilThePictureIsClicked();
@@ -147,12 +151,60 @@ void tst_GamePanel::menuEntryStartsTheGame()
     m_panel->startGame(item);
     QCOMPARE(m_calls, QStringList({"Conceal_Menu", "Cleanup", "showGamePanel"}));
     QCOMPARE(int(m_shell.currentMode), mode);
-    for (const QString &name : QStringList{"PLAY1Pic1", "play2Pic1", "Play3Pic1"})
-        QCOMPARE(m_panel->findChild<QWidget *>(name)->isVisible(), name == picture);
+    // The games not opened yet are not made at all.
+    for (const QString &name : QStringList{"PLAY1Pic1", "play2Pic1", "Play3Pic1"}) {
+        const QWidget *scene = m_panel->findChild<QWidget *>(name);
+        QCOMPARE(scene && scene->isVisible(), name == picture);
+    }
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QVERIFY(timer(tick)->isActive());
     // The speed setting 0: the slowest interval of each game.
     QCOMPARE(timer(tick)->interval(), QList<int>({100, 1000, 2000})[item - 1]);
+}
+
+void tst_GamePanel::gameIsMadeOnFirstOpeningAndKept_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("tick");
+
+    QTest::newRow("青蛙吃虫") << 1 << "PLAY1Pic1" << "PLAY1Timer2";
+    QTest::newRow("打田鼠") << 2 << "play2Pic1" << "play2Timer1";
+    QTest::newRow("打字精英") << 3 << "Play3Pic1" << "Play3Timer1";
+}
+
+// Most sessions open no game: none of them, nor their pictures, exists before
+// its first opening, and a game opened again is the one made before.
+void tst_GamePanel::gameIsMadeOnFirstOpeningAndKept()
+{
+    QFETCH(int, item);
+    QFETCH(QString, picture);
+    QFETCH(QString, tick);
+
+    qRegisterMetaType<InputBox *>();
+    QSignalSpy shootingMade(m_panel, &GamePanel::shootingMade);
+    m_panel->pause();
+    QVERIFY(m_panel->findChildren<GameScene *>().isEmpty());
+    QVERIFY(m_panel->findChildren<QTimer *>().isEmpty());
+    QVERIFY(!m_panel->frog() && !m_panel->moles() && !m_panel->shooting());
+
+    m_panel->startGame(item);
+    const QList<GameScene *> made = m_panel->findChildren<GameScene *>();
+    QCOMPARE(made.size(), 1);
+    QCOMPARE(made.first()->objectName(), picture);
+    // Another menu entry stops it; the menu entry brings the same game back.
+    m_panel->startGame(0);
+    QVERIFY(!made.first()->isVisible());
+    QVERIFY(!timer(tick)->isActive());
+    m_panel->startGame(item);
+    QCOMPARE(m_panel->findChildren<GameScene *>(), made);
+    QVERIFY(made.first()->isVisible());
+    QVERIFY(timer(tick)->isActive());
+    QCOMPARE(QApplication::focusWidget(), made.first()->gameFocus());
+
+    QCOMPARE(shootingMade.size(), item == GamePanel::Shooting ? 1 : 0);
+    if (item == GamePanel::Shooting)
+        QCOMPARE(shootingMade.first().first().value<InputBox *>(), m_panel->shooting()->view()->Play3Text1());
 }
 
 void tst_GamePanel::anotherGameStopsTheFirst()
