@@ -177,7 +177,8 @@ print(sqlite3.connect(sys.argv[1]).execute("select count(*) from keystrokes wher
         "$ACCOUNT/history.sqlite" 2>&1)
     [[ $KEYS =~ ^[0-9]+$ && $KEYS -gt 0 ]] && pass "letter drill typed: $KEYS keys in the user's history.sqlite" \
         || fail "no typed letters in the user's history.sqlite: $KEYS"
-    sed -n '/^\[exercise\]/,/^\[/p' "$ACCOUNT/Deplog.ini" | grep -qx 'Letter=1' \
+    # Settings files have Windows line ends.
+    tr -d '\r' <"$ACCOUNT/Deplog.ini" | sed -n '/^\[exercise\]/,/^\[/p' | grep -qx 'Letter=1' \
         && pass "settings saved: the chosen drill (Letter=1) is in the user's Deplog.ini" \
         || fail "the chosen drill was not saved in the user's Deplog.ini"
 else
