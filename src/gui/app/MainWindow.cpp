@@ -7,6 +7,7 @@
 #include "core/app/MakerLinks.h"
 #include "core/app/StartupMusic.h"
 #include "core/material/DrillDraw.h"
+#include "core/platform/FreedMemory.h"
 #include "core/platform/Twips.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/UrlOpener.h"
@@ -138,7 +139,6 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
 
     m_Picture11->setObjectName(QStringLiteral("Picture11"));
     m_Picture11->setScaledContents(true);
-    m_Picture11->setPixmap(AppPictures::load(QStringLiteral("start")));
     m_Picture11->setAccessibleName(QStringLiteral("欢迎使用 Qintara，请从菜单选择练习内容"));
     showTopPanel(m_Picture11);
 
@@ -275,6 +275,13 @@ void MainWindow::showTopPanel(QWidget *panel)
 {
     for (QWidget *top : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame10), static_cast<QWidget *>(m_Frame14)})
         top->setVisible(top == panel);
+    // The start picture is a large one that only the start panel shows.
+    if (panel == m_Picture11) {
+        if (m_Picture11->pixmap().isNull())
+            m_Picture11->setPixmap(AppPictures::load(QStringLiteral("start")));
+    } else {
+        m_Picture11->clear();
+    }
 }
 
 void MainWindow::showViewButtons()
@@ -649,6 +656,7 @@ void MainWindow::loadMeaningList()
 void MainWindow::loadCodeTable()
 {
     m_codeTable.LoadCodeTable(m_session.settings.InputMeans);
+    FreedMemory::giveBack();
 }
 
 // The user manager `user`, shown modally; it may delete any account but the

@@ -6,6 +6,7 @@
 #include "core/skins/SkinDescription.h"
 #include "core/skins/SkinFile.h"
 #include "gui/app/AppPictures.h"
+#include "gui/platform/PictureFile.h"
 
 #include <QFileInfo>
 
@@ -20,15 +21,15 @@ QPixmap skinPicture(const QString &skinFolder, const QString &name, qreal device
     const QString literal = QStringLiteral("\\") + QString(name).replace(u'/', u'\\');
     if (devicePixelRatio > 1.0) {
         const QString sharp = ProgramFolder::resolve(skinFolder, SkinFile::hiDpiName(literal));
-        QPixmap picture;
-        if (QFileInfo(sharp).isFile() && picture.load(sharp)) {
-            picture.setDevicePixelRatio(2.0);
-            return picture;
+        if (QFileInfo(sharp).isFile()) {
+            QPixmap picture = PictureFile::read(sharp);
+            if (!picture.isNull()) {
+                picture.setDevicePixelRatio(2.0);
+                return picture;
+            }
         }
     }
-    QPixmap picture;
-    picture.load(ProgramFolder::resolve(skinFolder, literal));
-    return picture;
+    return PictureFile::read(ProgramFolder::resolve(skinFolder, literal));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/games/GamePictures.h"
 
+#include "gui/platform/PictureFile.h"
+
 #include <QGuiApplication>
 
 // The resource lives in this static library; registering it here pulls it into
@@ -21,7 +23,7 @@ QPixmap load(const QString &name)
 {
     registerPictures();
     const bool hiDpi = qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
-    return QPixmap(QStringLiteral(":/games/%1%2.png").arg(name, hiDpi ? QStringLiteral("@2x") : QString()));
+    return PictureFile::read(QStringLiteral(":/games/%1%2.png").arg(name, hiDpi ? QStringLiteral("@2x") : QString()));
 }
 
 } // namespace GamePictures

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "gui/practice/BuiltInInputController.h"
 
+#include "core/platform/FreedMemory.h"
 #include "core/platform/VirtualKeys.h"
 #include "core/settings/Settings.h"
 #include "gui/practice/BuiltInInput.h"
@@ -104,6 +105,7 @@ const ImeTable *BuiltInInputController::table(ImeEngine::Method method)
         if (!loaded)
             qWarning().noquote() << "The built-in input method stays off:" << error;
         found = m_tables.emplace(method, loaded ? std::make_unique<ImeTable>(std::move(*loaded)) : nullptr).first;
+        FreedMemory::giveBack();
     }
     return found->second.get();
 }

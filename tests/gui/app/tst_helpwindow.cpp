@@ -163,6 +163,8 @@ void tst_HelpWindow::opensPageWithItsTitleAndContents()
     QCOMPARE(contents->currentItem(), contents->topLevelItem(0));
     QVERIFY(!button(window, "back")->isEnabled());
     QVERIFY(!button(window, "forward")->isEnabled());
+    for (const char *name : {"back", "forward", "home"})
+        QVERIFY2(!button(window, name)->icon().isNull(), name);
 }
 
 void tst_HelpWindow::pageThatCannotBeShown_data()

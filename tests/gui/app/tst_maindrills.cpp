@@ -127,6 +127,7 @@ void tst_MainDrills::everyDrillEntry()
     QVERIFY(window()->Frame9()->isVisible());
     QVERIFY(window()->Frame9()->Frame3()->isVisible());
     QVERIFY(!window()->Picture11()->isVisible());
+    QVERIFY(window()->Picture11()->pixmap().isNull());
     QCOMPARE(QApplication::focusWidget()->objectName(), box);
     QVERIFY(!target().isEmpty());
 

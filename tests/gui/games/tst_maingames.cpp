@@ -126,6 +126,7 @@ void tst_MainGames::gameOverWithNoShowsTheStartPicture()
         QTest::keyClick(moles, Qt::Key_1);
     QCOMPARE(m_rig->prompter.texts(), QStringList({QStringLiteral("游戏结束，是否重来？")}));
     QVERIFY(window()->Picture11()->isVisible());
+    QVERIFY(!window()->Picture11()->pixmap().isNull());
     QVERIFY(!window()->Frame14()->isVisible());
     QVERIFY(!timer(QStringLiteral("play2Timer1"))->isActive());
 }
