@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/results/RecordDate.h"
 
-#include <QRegularExpression>
+#include "core/platform/TextScanner.h"
 
 namespace RecordDate {
 
@@ -13,15 +13,22 @@ QString text(const QDate &day)
 
 std::optional<QDate> parse(QStringView text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^([0-9]{1,4})([-/])([0-9]{1,2})\\2([0-9]{1,2})$"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
+    // Year, month and day, with "-" or "/" between them, the same both times.
+    TextScanner scan(text.trimmed());
+    const std::optional<QStringView> yearDigits = scan.digits(1, 4);
+    const QChar separator = scan.next();
+    if (!yearDigits || (separator != u'-' && separator != u'/') || !scan.take(separator))
         return std::nullopt;
-    int year = match.capturedView(1).toInt();
-    if (match.capturedView(1).size() <= 2)
+    const std::optional<QStringView> month = scan.digits(1, 2);
+    if (!month || !scan.take(separator))
+        return std::nullopt;
+    const std::optional<QStringView> dayOfMonth = scan.digits(1, 2);
+    if (!dayOfMonth || !scan.atEnd())
+        return std::nullopt;
+    int year = yearDigits->toInt();
+    if (yearDigits->size() <= 2)
         year += year < 80 ? 2000 : 1900;
-    const QDate day(year, match.capturedView(3).toInt(), match.capturedView(4).toInt());
+    const QDate day(year, month->toInt(), dayOfMonth->toInt());
     if (!day.isValid())
         return std::nullopt;
     return day;

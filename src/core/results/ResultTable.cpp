@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/results/ResultTable.h"
 
+#include "core/platform/TextScanner.h"
 #include "core/results/RecordDate.h"
 
 #include <QDate>
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -30,16 +30,24 @@ std::optional<double> roundedNumber(QStringView text)
 
 std::optional<double> timeOfDay(QStringView text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^([0-9]+):([0-9]{1,2})(?::([0-9]{1,2}))?$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
+    // Hours, minutes and, perhaps, seconds.
+    TextScanner scan(text);
+    const std::optional<QStringView> hourDigits = scan.digits(1, text.size());
+    if (!hourDigits || !scan.take(u':'))
         return std::nullopt;
-    const int minutes = match.capturedView(2).toInt();
-    const int seconds = match.capturedView(3).toInt();
+    const std::optional<QStringView> minuteDigits = scan.digits(1, 2);
+    if (!minuteDigits)
+        return std::nullopt;
+    std::optional<QStringView> secondDigits;
+    if (scan.take(u':') && !(secondDigits = scan.digits(1, 2)))
+        return std::nullopt;
+    if (!scan.atEnd())
+        return std::nullopt;
+    const int minutes = minuteDigits->toInt();
+    const int seconds = secondDigits ? secondDigits->toInt() : 0;
     if (minutes > 59 || seconds > 59)
         return std::nullopt;
-    const double hours = match.capturedView(1).toDouble();
+    const double hours = hourDigits->toDouble();
     return (hours * 3600 + minutes * 60 + seconds) / 86400;
 }
 

@@ -4,7 +4,6 @@
 
 #include "core/platform/TextCodec.h"
 
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -37,10 +36,11 @@ bool edgeSpaceOrDot(const QString &name)
 // extension ("con", "Lpt1.txt").
 bool reservedName(const QString &name)
 {
-    static const QRegularExpression device(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return device.match(name).hasMatch();
+    const QString stem = name.section(QLatin1Char('.'), 0, 0).toUpper();
+    if (stem.size() == 4 && (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT"))))
+        return stem.back() >= u'1' && stem.back() <= u'9';
+    return stem == QLatin1String("CON") || stem == QLatin1String("PRN") || stem == QLatin1String("AUX")
+           || stem == QLatin1String("NUL");
 }
 
 } // namespace

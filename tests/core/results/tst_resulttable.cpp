@@ -85,6 +85,13 @@ void tst_ResultTable::sortKey_data()
     QTest::newRow("practice time past a day") << SortKind::Date << "100:00:0" << true << 100.0 / 24;
     QTest::newRow("not a date: 1 January 4501") << SortKind::Date << "abc     " << true << 949998.0;
     QTest::newRow("a day that does not exist") << SortKind::Date << "25-02-30" << true << 949998.0;
+    QTest::newRow("slashes") << SortKind::Date << "25/06/03" << true << 45811.0;
+    QTest::newRow("not a date: mixed separators") << SortKind::Date << "25-06/03" << true << 949998.0;
+    QTest::newRow("not a date: five-digit year") << SortKind::Date << "12025-6-3" << true << 949998.0;
+    QTest::newRow("not a date: three-digit month") << SortKind::Date << "25-006-3" << true << 949998.0;
+    QTest::newRow("hours and minutes") << SortKind::Date << "01:30" << true << 90.0 * 60 / 86400;
+    QTest::newRow("not a time: colon at the end") << SortKind::Date << "01:30:" << true << 949998.0;
+    QTest::newRow("not a time: 60 minutes") << SortKind::Date << "00:60:00" << true << 949998.0;
     QTest::newRow("empty date") << SortKind::Date << "        " << true << 0.0;
 
     QTest::newRow("100% with two spaces") << SortKind::Percentage << "100%  " << true << 100.0;

@@ -55,6 +55,9 @@ void tst_UserNameRules::check_data()
     QTest::newRow("device name") << "con" << Problem::ReservedName;
     QTest::newRow("device name with extension") << "Lpt1.txt" << Problem::ReservedName;
     QTest::newRow("device name inside a longer name") << "console" << Problem::None;
+    QTest::newRow("numbered device name") << "com9" << Problem::ReservedName;
+    QTest::newRow("device name with two extensions") << "Nul.tar.gz" << Problem::ReservedName;
+    QTest::newRow("port number 0 is no device") << "LPT0" << Problem::None;
     QTest::newRow("255 bytes") << QString(255, 'a') << Problem::None;
     QTest::newRow("256 bytes") << QString(256, 'a') << Problem::TooLong;
     QTest::newRow("85 Chinese characters, 255 bytes") << QString(85, QChar(0x5f20)) << Problem::None;
