@@ -2,21 +2,18 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/platform/TextCodec.h"
 
+#include "CodePage936.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <algorithm>
 #include <optional>
 
 namespace TextCodec {
 
 namespace {
-
-// Qt's "GBK" is ICU's windows-936-2000, the table Windows itself uses for
-// code page 936. Decoding with GB18030 instead, as a superset, reads the
-// euro sign, 0xFF and 84 private-use characters back as other characters.
-constexpr const char *codePage = "GBK";
 
 bool isLeadByte(uchar byte)
 {
@@ -33,60 +30,105 @@ bool isDigitByte(uchar byte)
     return byte >= 0x30 && byte <= 0x39;
 }
 
-// Code page 936 text in one go. The decoder holds back a lead byte cut off at
-// the end of the input, waiting for more. A line feed after the text ends any
-// such sequence, so it turns into U+FFFD like every other bad byte; the feed
-// is dropped.
-QString decodeCodePage(QStringDecoder &decoder, QByteArrayView bytes)
+bool isDroppedBeyondPlane(char32_t c)
 {
-    QByteArray terminated(bytes.data(), bytes.size());
-    terminated.append('\n');
-    QString text = decoder.decode(terminated);
-    text.chop(1);
-    return text;
+    for (const CodePage936::Range &range : CodePage936::droppedBeyondPlane) {
+        if (c >= range.first && c <= range.last)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
+// The tables are Windows' own code page 936 as ICU has it (windows-936-2000),
+// taken at build time, so that reading a file does not load ICU's converter
+// and its data. Where a sequence is bad, the reading is ICU's: a lead byte
+// without a valid trail byte becomes U+FFFD and the next byte is read afresh.
 QString decode(QByteArrayView bytes)
 {
-    // Code page 936 has no four-byte sequences; GB18030 uses them for the
-    // characters beyond GBK. Such a sequence (lead, digit, lead, digit) is
-    // read as GB18030, so that an article or word list saved as GB18030 keeps
-    // those characters; everything else is code page 936. Nothing this
-    // program writes has such a sequence.
-    QStringDecoder codePageDecoder(codePage);
+    const auto *in = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype size = bytes.size();
+    // Never more characters than bytes.
+    QString text(size, Qt::Uninitialized);
+    auto *const begin = reinterpret_cast<char16_t *>(text.data());
+    char16_t *out = begin;
     std::optional<QStringDecoder> gb18030;
-    QString text;
-    qsizetype runStart = 0;
     qsizetype at = 0;
-    while (at < bytes.size()) {
-        const auto byte = static_cast<uchar>(bytes.at(at));
-        if (!isLeadByte(byte)) {
+    while (at < size) {
+        const uchar byte = in[at];
+        if (byte < 0x80) {
+            *out++ = byte;
             ++at;
             continue;
         }
-        const auto byteAt = [&](qsizetype i) { return i < bytes.size() ? static_cast<uchar>(bytes.at(i)) : uchar(0); };
-        if (isDigitByte(byteAt(at + 1)) && isLeadByte(byteAt(at + 2)) && isDigitByte(byteAt(at + 3))) {
-            text += decodeCodePage(codePageDecoder, bytes.sliced(runStart, at - runStart));
-            if (!gb18030)
-                gb18030.emplace("GB18030");
-            text += gb18030->decode(bytes.sliced(at, 4));
-            at += 4;
-            runStart = at;
+        if (!isLeadByte(byte)) {
+            *out++ = CodePage936::singleBytes[byte - 0x80];
+            ++at;
             continue;
         }
-        at += isTrailByte(byteAt(at + 1)) ? 2 : 1;
+        const uchar next = at + 1 < size ? in[at + 1] : 0;
+        // Code page 936 has no four-byte sequences; GB18030 uses them for the
+        // characters beyond GBK. Such a sequence (lead, digit, lead, digit) is
+        // read as GB18030, so that an article or word list saved as GB18030
+        // keeps those characters. Nothing this program writes has one.
+        if (isDigitByte(next) && at + 3 < size && isLeadByte(in[at + 2]) && isDigitByte(in[at + 3])) {
+            if (!gb18030)
+                gb18030.emplace("GB18030");
+            // One or two characters; the bound only guards the buffer.
+            const QString four = gb18030->decode(bytes.sliced(at, 4));
+            out = std::copy_n(four.utf16(), std::min<qsizetype>(four.size(), 4), out);
+            at += 4;
+        } else if (isTrailByte(next)) {
+            *out++ = CodePage936::bytePairs[(byte - 0x81) * 191 + (next - 0x40)];
+            at += 2;
+        } else {
+            *out++ = QChar::ReplacementCharacter;
+            ++at;
+        }
     }
-    if (runStart == 0)
-        return decodeCodePage(codePageDecoder, bytes);
-    return text + decodeCodePage(codePageDecoder, bytes.sliced(runStart));
+    text.truncate(out - begin);
+    return text;
 }
 
 QByteArray encode(QStringView text)
 {
-    QStringEncoder encoder(codePage, QStringConverter::Flag::Stateless);
-    return encoder.encode(text);
+    // Never more than two bytes a character.
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char *const begin = bytes.data();
+    char *out = begin;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            *out++ = char(c);
+            continue;
+        }
+        if (QChar::isHighSurrogate(c)) {
+            // A pair is a character beyond the plane, which the code page
+            // lacks; a high surrogate alone, at the very end too, is "?".
+            const char16_t low = i + 1 < text.size() ? text[i + 1].unicode() : 0;
+            if (QChar::isLowSurrogate(low)) {
+                ++i;
+                if (isDroppedBeyondPlane(QChar::surrogateToUcs4(c, low)))
+                    continue;
+            }
+            *out++ = '?';
+            continue;
+        }
+        const char16_t code = CodePage936::encodeBlocks[CodePage936::encodeBlockOf[c >> 8]][c & 0xFF];
+        if (code == CodePage936::encodeDropped)
+            continue;
+        if (code == 0) {
+            *out++ = '?';
+        } else if (code < 0x100) {
+            *out++ = char(code);
+        } else {
+            *out++ = char(code >> 8);
+            *out++ = char(code & 0xFF);
+        }
+    }
+    bytes.truncate(out - begin);
+    return bytes;
 }
 
 QStringList splitLines(QStringView text)
