@@ -3,6 +3,7 @@
 #include "core/material/ArticleTree.h"
 
 #include "core/material/ArticleFolders.h"
+#include "core/platform/FolderFiles.h"
 #include "core/platform/ProgramFolder.h"
 
 #include <QDir>
@@ -17,9 +18,7 @@ constexpr QDir::SortFlags ListingOrder = QDir::Name | QDir::IgnoreCase;
 QList<ArticleTree::Article> articlesIn(const QString &folder)
 {
     QList<ArticleTree::Article> articles;
-    // Name filters match without regard to case, as "*.lmf" did on Windows.
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({ QStringLiteral("*.lmf") }, QDir::Files, ListingOrder);
+    const QFileInfoList files = FolderFiles::endingIn(folder, u".lmf");
     for (const QFileInfo &file : files)
         articles.append({ file.fileName().chopped(4), file.filePath() });
     return articles;

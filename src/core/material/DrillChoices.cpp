@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/material/DrillChoices.h"
 
-#include <QDir>
+#include "core/platform/FolderFiles.h"
 
 DrillChoices DrillChoices::letterDrills(int letter)
 {
@@ -15,9 +15,7 @@ DrillChoices DrillChoices::letterDrills(int letter)
 
 DrillChoices DrillChoices::filesIn(const QString &folder, const QString &remembered)
 {
-    const QStringList files = QDir(folder).entryList({ QStringLiteral("*.txt") },
-                                                     QDir::Files,
-                                                     QDir::Name | QDir::IgnoreCase);
+    const QStringList files = FolderFiles::namesEndingIn(folder, u".txt");
     DrillChoices choices;
     for (const QString &file : files) {
         if (file == remembered)

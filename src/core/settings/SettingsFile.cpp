@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/settings/SettingsFile.h"
 
+#include "core/platform/FolderFiles.h"
 #include "core/platform/TextNumbers.h"
 #include "core/settings/IniDocument.h"
 #include "core/settings/SettingsPath.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <variant>
@@ -184,7 +184,6 @@ void DefaultSettings(Settings &settings, const ProgramFolder &folder)
 QString DefaultMusicPath(const ProgramFolder &folder)
 {
     const QString music = folder.path(QStringLiteral("\\Music\\"));
-    const QStringList tunes = QDir(music).entryList({QStringLiteral("*.mid")}, QDir::Files,
-                                                    QDir::Name | QDir::IgnoreCase);
+    const QStringList tunes = FolderFiles::namesEndingIn(music, u".mid");
     return music + QLatin1Char('/') + (tunes.isEmpty() ? QString() : tunes.first());
 }

@@ -3,6 +3,7 @@
 #include "gui/settings/SettingsDialog.h"
 
 #include "core/platform/ColourChooser.h"
+#include "core/platform/FolderFiles.h"
 #include "core/settings/BuiltInInputMode.h"
 #include "core/settings/SkinList.h"
 #include "core/skins/SkinFile.h"
@@ -10,6 +11,7 @@
 #include "core/sound/MidiOut.h"
 #include "core/sound/Speech.h"
 #include "gui/app/DialogSkin.h"
+#include "gui/platform/PictureFile.h"
 #include "gui/settings/HotKeyBox.h"
 #include "gui/users/AccountWindowParts.h"
 #include "gui/users/TitleStrip.h"
@@ -258,7 +260,7 @@ void SettingsDialog::skinList_Click()
     }
     m_chosenSkin = m_skinList->item(row)->text();
     m_skinNote->setText(SkinList::note(m_program, m_chosenSkin));
-    const QPixmap preview(QDir(SkinFile::folder(m_program, m_chosenSkin)).filePath(QStringLiteral("preview.bmp")));
+    const QPixmap preview = PictureFile::read(QDir(SkinFile::folder(m_program, m_chosenSkin)).filePath(QStringLiteral("preview.bmp")));
     m_skinPreview->setPixmap(preview.isNull() ? QPixmap()
                                               : preview.scaled(m_skinPreview->size(), Qt::KeepAspectRatio,
                                                                Qt::SmoothTransformation));
@@ -341,8 +343,7 @@ void SettingsDialog::listen_Click()
 
 void SettingsDialog::fillMusicList()
 {
-    const QDir music(m_program.path(QStringLiteral("\\Music\\")));
-    m_musicList->addItems(music.entryList({QStringLiteral("*.mid")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    m_musicList->addItems(FolderFiles::namesEndingIn(m_program.path(QStringLiteral("\\Music\\")), u".mid"));
     m_musicList->addItem(userMusicEntry);
 }
 
