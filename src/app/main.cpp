@@ -64,11 +64,14 @@ int main(int argc, char *argv[])
     // loads the main window. Closing the login window ends the program.
     SingleInstance instance(programFolder.root());
     ProgramButtonSounds buttonSounds(programFolder, loginSounds);
-    LoginWindow login(programFolder, AccountsLocation::choose(programFolder), prompter, &buttonSounds);
-    prompter.setParent(&login);
+    // Made on the heap: a login hands over to the main window for good, so
+    // the login window goes once it has hidden.
+    QPointer<LoginWindow> login =
+        new LoginWindow(programFolder, AccountsLocation::choose(programFolder), prompter, &buttonSounds);
+    prompter.setParent(login);
     std::unique_ptr<SqliteKeystrokeHistory> keystrokes; // the logged-in user's; outlives the main window
     QPointer<MainWindow> mainWindow;
-    QObject::connect(&login, &LoginWindow::loggedIn, [&](const UserSession &loggedIn) {
+    QObject::connect(login, &LoginWindow::loggedIn, [&](const UserSession &loggedIn) {
         session = loggedIn;
         openTheRest();
         auto *splash = new SplashWindow([&] {
@@ -85,6 +88,7 @@ int main(int argc, char *argv[])
             return window;
         });
         splash->start();
+        login->deleteLater();
     });
 
     // A logout, a shutdown or kill: the run ends as after "Yes" to the quit
@@ -105,10 +109,13 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QGuiApplication::saveStateRequest,
                      [](QSessionManager &manager) { manager.setRestartHint(QSessionManager::RestartNever); });
 
-    if (!login.start(instance))
+    if (!login->start(instance)) {
+        delete login;
         return 0;
+    }
     const int exitCode = app.exec();
     // After a termination signal the main window is still there, hidden.
     delete mainWindow;
+    delete login;
     return exitCode;
 }

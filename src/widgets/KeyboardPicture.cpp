@@ -69,6 +69,12 @@ void paintCap(QPainter &painter, const QRectF &cell, const QColor &fill)
     painter.drawRoundedRect(faceOf(cell), CornerRadius, CornerRadius);
 }
 
+void paintKey(QPainter &painter, const KeyCap &key, const Look &look)
+{
+    paintCap(painter, key.rect, look.fill);
+    paintLabels(painter, key, look.ink);
+}
+
 QPixmap render(QSize size, qreal devicePixelRatio, const QColor &background, const QList<KeyCap> &keys,
                const std::function<Look(const KeyCap &)> &lookOf)
 {
@@ -78,11 +84,8 @@ QPixmap render(QSize size, qreal devicePixelRatio, const QColor &background, con
 
     QPainter painter(&picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    for (const KeyCap &key : keys) {
-        const Look look = lookOf(key);
-        paintCap(painter, key.rect, look.fill);
-        paintLabels(painter, key, look.ink);
-    }
+    for (const KeyCap &key : keys)
+        paintKey(painter, key, lookOf(key));
     return picture;
 }
 

@@ -29,6 +29,9 @@ struct Look
 QPixmap render(QSize size, qreal devicePixelRatio, const QColor &background, const QList<KeyCap> &keys,
                const std::function<Look(const KeyCap &)> &lookOf);
 
+// One key, cap and labels, in its cell: what render paints for each key.
+void paintKey(QPainter &painter, const KeyCap &key, const Look &look);
+
 // One key cap inside its cell, inset so that neighbouring keys stay apart.
 // The face is flat in fill, with a darker lip along the bottom.
 void paintCap(QPainter &painter, const QRectF &cell, const QColor &fill);

@@ -14,6 +14,11 @@ const QColor DarkKey(0x3a, 0x40, 0x49);
 const QColor LightInk(0xf4, 0xf6, 0xf8);
 const QColor DarkInk(0x1d, 0x20, 0x24);
 
+KeyboardPicture::Look markedLook(const KeyCap &key)
+{
+    return {fingerColour(key.finger), DarkInk};
+}
+
 } // namespace
 
 OnScreenKeyboard::OnScreenKeyboard(QWidget *parent)
@@ -56,25 +61,23 @@ QPixmap OnScreenKeyboard::keyboardPicture(qreal devicePixelRatio)
 QPixmap OnScreenKeyboard::highlightPicture(qreal devicePixelRatio)
 {
     return KeyboardPicture::render(PcKeyboardLayout::size(), devicePixelRatio, Background,
-                                   PcKeyboardLayout::keys(), [](const KeyCap &key) {
-                                       return KeyboardPicture::Look{fingerColour(key.finger), DarkInk};
-                                   });
+                                   PcKeyboardLayout::keys(), markedLook);
 }
 
 void OnScreenKeyboard::paintEvent(QPaintEvent *)
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_keyboardPicture.isNull() || m_keyboardPicture.devicePixelRatio() != ratio) {
+    if (m_keyboardPicture.isNull() || m_keyboardPicture.devicePixelRatio() != ratio)
         m_keyboardPicture = keyboardPicture(ratio);
-        m_highlightPicture = highlightPicture(ratio);
-    }
 
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_keyboardPicture);
-    // The marker covers exactly the marked key's cell: rows are 35 pixels
-    // apart, so the mark lines up with its key on every row.
+    // The marked key's cell is painted afresh, exactly as in the highlight
+    // picture, rather than copied from a second whole keyboard kept for it.
     if (const KeyCap *key = m_marker.markedKey()) {
         painter.setClipRect(key->rect);
-        painter.drawPixmap(0, 0, m_highlightPicture);
+        painter.fillRect(key->rect, Background);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        KeyboardPicture::paintKey(painter, *key, markedLook(*key));
     }
 }

@@ -27,9 +27,9 @@ public:
     // Hides the mark until the next key is marked.
     void conceal();
 
-    // The pictures the control is painted from: the keyboard, and the same
-    // keyboard with every key in its finger colour, whose marked key is laid
-    // over the first.
+    // The keyboard the control is painted from, and the same keyboard with
+    // every key in its finger colour, as the marked key is painted over the
+    // first.
     static QPixmap keyboardPicture(qreal devicePixelRatio);
     static QPixmap highlightPicture(qreal devicePixelRatio);
 
@@ -42,5 +42,4 @@ private:
     KeyMarker m_marker;
     // Cached for the device pixel ratio last painted at.
     QPixmap m_keyboardPicture;
-    QPixmap m_highlightPicture;
 };
