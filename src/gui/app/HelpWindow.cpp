@@ -36,11 +36,13 @@ QUrl withoutFragment(const QUrl &url)
     return url.adjusted(QUrl::RemoveFragment);
 }
 
-QToolButton *toolButton(const QString &name, const QString &caption, QWidget *parent)
+QToolButton *toolButton(const QString &name, const QString &caption, QStyle::StandardPixmap icon,
+                        QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
     button->setText(caption);
+    button->setIcon(parent->style()->standardIcon(icon));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     return button;
@@ -54,10 +56,15 @@ HelpWindow::HelpWindow(QWidget *parent)
     setObjectName(QStringLiteral("help"));
     setWindowTitle(defaultTitle);
     resize(860, 620);
+}
 
-    m_back = toolButton(QStringLiteral("back"), QStringLiteral("后退"), this);
-    m_forward = toolButton(QStringLiteral("forward"), QStringLiteral("前进"), this);
-    m_home = toolButton(QStringLiteral("home"), QStringLiteral("主页"), this);
+// The window is made at start-up but seldom opened: its contents come with
+// the first page.
+void HelpWindow::build()
+{
+    m_back = toolButton(QStringLiteral("back"), QStringLiteral("后退"), QStyle::SP_ArrowBack, this);
+    m_forward = toolButton(QStringLiteral("forward"), QStringLiteral("前进"), QStyle::SP_ArrowForward, this);
+    m_home = toolButton(QStringLiteral("home"), QStringLiteral("主页"), QStyle::SP_DirHomeIcon, this);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
 
@@ -106,13 +113,8 @@ bool HelpWindow::openPage(const QString &filePath)
         return false;
     file.close();
 
-    // The window is made at start-up but seldom opened: its icons come with
-    // the first page.
-    if (m_home->icon().isNull()) {
-        m_back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-        m_forward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
-        m_home->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-    }
+    if (!m_page)
+        build();
     showContentsOf(info.absolutePath());
     m_page->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
     if (isMinimized())

@@ -29,6 +29,7 @@ public:
     void closeAll();
 
 private:
+    void build();
     void followLink(const QUrl &link);
     void goHome();
     void openTopic(QTreeWidgetItem *item);
@@ -36,9 +37,10 @@ private:
     void showContentsOf(const QString &helpFolder);
 
     QString m_helpFolder;    // folder of the pages the contents list
-    QToolButton *m_back;     // previous page
-    QToolButton *m_forward;  // next page after going back
-    QToolButton *m_home;     // the welcome page
-    QTreeWidget *m_contents; // every page, by chapter
-    QTextBrowser *m_page;    // the page shown
+    // Made with the first page.
+    QToolButton *m_back = nullptr;     // previous page
+    QToolButton *m_forward = nullptr;  // next page after going back
+    QToolButton *m_home = nullptr;     // the welcome page
+    QTreeWidget *m_contents = nullptr; // every page, by chapter
+    QTextBrowser *m_page = nullptr;    // the page shown
 };
