@@ -10,21 +10,15 @@ EspeakSpeechEngine::EspeakSpeechEngine(SoundOutput &output, const QString &dataP
                                        QObject *parent)
     : SpeechEngine(parent)
     , m_output(output)
+    , m_dataParentFolder(dataParentFolder)
     , m_worker(new QObject)
+    , m_ready(EspeakSynthesizer::hasData(dataParentFolder, SpeechVoice::Language::English))
+    , m_hasChinese(EspeakSynthesizer::hasData(dataParentFolder, SpeechVoice::Language::Chinese))
 {
     m_thread.setObjectName(QStringLiteral("speech"));
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start();
-    // espeak-ng is set up and used on the speech thread only.
-    QMetaObject::invokeMethod(
-        m_worker,
-        [this, dataParentFolder] {
-            m_synthesizer = std::make_unique<EspeakSynthesizer>(dataParentFolder);
-            m_ready = m_synthesizer->isReady();
-            m_hasChinese = m_synthesizer->hasVoice(SpeechVoice::Language::Chinese);
-        },
-        Qt::BlockingQueuedConnection);
 }
 
 EspeakSpeechEngine::~EspeakSpeechEngine()
@@ -56,6 +50,10 @@ void EspeakSpeechEngine::synthesise(quint64 request, const QString &text, const 
     // Requests that a newer one replaced while they waited are dropped unsaid.
     if (superseded(request))
         return;
+    // espeak-ng loads its data with the first text, on this thread, where
+    // it is used from then on: a run that never speaks never holds it.
+    if (!m_synthesizer)
+        m_synthesizer = std::make_unique<EspeakSynthesizer>(m_dataParentFolder);
     const auto samples = m_synthesizer->synthesise(text, voice, wordsPerMinute,
                                                    [this, request] { return superseded(request); });
     if (superseded(request))

@@ -22,8 +22,9 @@ class EspeakSpeechEngine : public SpeechEngine
     Q_OBJECT
 
 public:
-    // Sets espeak-ng up before returning; dataParentFolder as for
-    // EspeakSynthesizer. The output must outlive the engine.
+    // Ready when espeak-ng's files are found; they load with the first text,
+    // on the speech thread. dataParentFolder as for EspeakSynthesizer. The
+    // output must outlive the engine.
     explicit EspeakSpeechEngine(SoundOutput &output, const QString &dataParentFolder = {},
                                 QObject *parent = nullptr);
     ~EspeakSpeechEngine() override;
@@ -37,10 +38,11 @@ private:
     bool superseded(quint64 request) const { return request != m_latestRequest.load(); }
 
     SoundOutput &m_output;
+    const QString m_dataParentFolder;
     QThread m_thread;
     QObject *m_worker;                             // lives on m_thread; runs the synthesis
-    std::unique_ptr<EspeakSynthesizer> m_synthesizer; // used only on m_thread
-    bool m_ready = false;
-    bool m_hasChinese = false;
+    std::unique_ptr<EspeakSynthesizer> m_synthesizer; // made and used only on m_thread
+    const bool m_ready;
+    const bool m_hasChinese;
     std::atomic<quint64> m_latestRequest{0};
 };

@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "audio/EspeakSynthesizer.h"
 
+#include <QDir>
 #include <QFile>
 
+#include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -34,11 +36,13 @@ int collectSamples(short *wave, int count, espeak_EVENT *events)
 // it is set up once, by the first synthesizer whose data loads, and left set
 // up until the process ends. Returns the sample rate, 0 when the data does
 // not load.
+std::mutex setUpGuard;
+int setUpSampleRate = 0;
+
 int setUpOnce(const QString &dataParentFolder)
 {
-    static std::mutex guard;
-    static int sampleRate = 0;
-    const std::lock_guard lock(guard);
+    int &sampleRate = setUpSampleRate;
+    const std::lock_guard lock(setUpGuard);
     if (sampleRate > 0)
         return sampleRate;
     const QByteArray path = QFile::encodeName(dataParentFolder);
@@ -84,6 +88,26 @@ bool EspeakSynthesizer::selectVoice(const SpeechVoice &voice)
 bool EspeakSynthesizer::hasVoice(SpeechVoice::Language language) const
 {
     return language == SpeechVoice::Language::Chinese ? m_hasChinese : m_hasEnglish;
+}
+
+bool EspeakSynthesizer::hasData(const QString &dataParentFolder, SpeechVoice::Language language)
+{
+    const std::lock_guard lock(setUpGuard);
+    // Once set up, espeak-ng keeps the data folder it found; asking again
+    // would point it elsewhere.
+    if (setUpSampleRate <= 0) {
+        const QByteArray path = QFile::encodeName(dataParentFolder);
+        espeak_ng_InitializePath(path.isEmpty() ? nullptr : path.constData());
+    }
+    const char *home = nullptr;
+    espeak_Info(&home);
+    if (!home || !*home)
+        return false;
+    const QDir data(QFile::decodeName(home));
+    const char *const needed[] = {"phontab", "phonindex", "phondata", "intonations",
+                                  language == SpeechVoice::Language::Chinese ? "cmn_dict" : "en_dict"};
+    return std::all_of(std::begin(needed), std::end(needed),
+                       [&data](const char *file) { return QFileInfo(data.filePath(QLatin1String(file))).isFile(); });
 }
 
 QByteArray EspeakSynthesizer::voiceName(const SpeechVoice &voice)

@@ -40,6 +40,11 @@ public:
                                                   int wordsPerMinute,
                                                   const std::function<bool()> &stopRequested = {});
 
+    // Whether the files espeak-ng needs for the language are where it will
+    // look for them (dataParentFolder as for the constructor), found without
+    // loading them: a start-up check that costs neither time nor memory.
+    static bool hasData(const QString &dataParentFolder, SpeechVoice::Language language);
+
     // The espeak-ng voice name, such as "en-us+f3".
     static QByteArray voiceName(const SpeechVoice &voice);
 
