@@ -23,9 +23,12 @@ const RadicalGrid &RadicalGrid::builtIn()
     return grid;
 }
 
-RadicalGrid::RadicalGrid()
-    : m_grid(greyGrid(QStringLiteral(":/wubi/radical-grid.png")))
+RadicalGrid::RadicalGrid() = default;
+
+const QImage &RadicalGrid::grid() const
 {
+    std::call_once(m_gridRead, [this] { m_grid = greyGrid(QStringLiteral(":/wubi/radical-grid.png")); });
+    return m_grid;
 }
 
 const QImage &RadicalGrid::grid4x() const
@@ -55,7 +58,7 @@ QImage RadicalGrid::cell(int index, qreal devicePixelRatio, const QColor &ink) c
         return picture;
 
     const bool large = devicePixelRatio > 1.0;
-    const QImage &grid = large ? grid4x() : m_grid;
+    const QImage &grid = large ? grid4x() : this->grid();
     const int cellSide = large ? CellSize * 4 : CellSize;
     QImage grey = grid.copy((index % Columns) * cellSide, (index / Columns) * cellSide, cellSide, cellSide);
     if (grey.width() != side)
@@ -80,7 +83,7 @@ bool RadicalGrid::isBlank(int index) const
     const int left = (index % Columns) * CellSize;
     const int top = (index / Columns) * CellSize;
     for (int y = top; y < top + CellSize; ++y) {
-        const uchar *line = m_grid.constScanLine(y);
+        const uchar *line = grid().constScanLine(y);
         for (int x = left; x < left + CellSize; ++x) {
             if (line[x] < BlankThreshold)
                 return false;

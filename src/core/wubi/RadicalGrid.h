@@ -40,11 +40,13 @@ public:
 private:
     RadicalGrid();
 
-    // Read on first need: a 1x screen showing only the analysis strip never
-    // pays its 1.3 MB.
+    // Read on first need: a run without Chinese pays for neither grid, a 1x
+    // screen showing only the analysis strip never for the 1.3 MB 4x one.
+    const QImage &grid() const;
     const QImage &grid4x() const;
 
-    QImage m_grid; // 1x, 8-bit grey
+    mutable std::once_flag m_gridRead;
+    mutable QImage m_grid; // 1x, 8-bit grey
     mutable std::once_flag m_grid4xRead;
     mutable QImage m_grid4x; // 4x, 8-bit grey
 };

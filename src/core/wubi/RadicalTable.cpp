@@ -20,29 +20,41 @@ QString builtInText()
     return TextCodec::decode(resource.readAll());
 }
 
+// The resource's terminating NUL, and anything a stray one would leave behind
+// it, is no part of any entry.
+QString withoutNulAndAfter(QString text)
+{
+    const qsizetype end = text.indexOf(QChar(u'\0'));
+    if (end >= 0)
+        text.truncate(end);
+    return text;
+}
+
 } // namespace
 
 const RadicalTable &RadicalTable::builtIn()
 {
-    static const RadicalTable table(builtInText());
+    static const RadicalTable table{BuiltIn{}};
     return table;
 }
 
 RadicalTable::RadicalTable(QString text)
-    : m_text(std::move(text))
+    : m_text(withoutNulAndAfter(std::move(text)))
 {
-    // The resource's terminating NUL, and anything a stray one would leave
-    // behind it, is no part of any entry.
-    const qsizetype end = m_text.indexOf(QChar(u'\0'));
-    if (end >= 0)
-        m_text.truncate(end);
+}
+
+const QString &RadicalTable::text() const
+{
+    if (m_builtIn)
+        std::call_once(m_read, [this] { m_text = withoutNulAndAfter(builtInText()); });
+    return m_text;
 }
 
 QString RadicalTable::FindRadicalCode(QStringView character, bool secondOccurrence) const
 {
     if (character.isEmpty())
         return {};
-    const QStringView table(m_text);
+    const QStringView table(text());
     qsizetype at = table.indexOf(character);
     if (at < 0)
         return {};

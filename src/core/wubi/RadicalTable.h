@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <mutex>
+
 // The Wubi decomposition table built into the program: a run of entries with
 // no separators, each a Chinese character followed by its code string, the
 // ASCII characters up to the next Chinese character ("式a5a0d", "匿a3a2d8k0",
@@ -15,8 +17,9 @@
 class RadicalTable
 {
 public:
-    // The table decoded once from the program's resources (GBK text ended by
-    // one NUL byte, which belongs to no entry) and shared by every control.
+    // The table decoded from the program's resources (GBK text ended by one
+    // NUL byte, which belongs to no entry) when it is first read, once, and
+    // shared by every control: a run without Chinese never reads it.
     static const RadicalTable &builtIn();
 
     // A table from decoded text; a NUL ends the table as in the resource.
@@ -29,8 +32,13 @@ public:
     // not in the table, or an empty one, gives "".
     QString FindRadicalCode(QStringView character, bool secondOccurrence) const;
 
-    const QString &text() const { return m_text; }
+    const QString &text() const;
 
 private:
-    QString m_text;
+    struct BuiltIn {};
+    explicit RadicalTable(BuiltIn) : m_builtIn(true) {} // read on first use
+
+    mutable std::once_flag m_read;
+    mutable QString m_text;
+    bool m_builtIn = false;
 };
