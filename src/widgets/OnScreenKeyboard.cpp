@@ -5,6 +5,7 @@
 #include "core/keyboard/PcKeyboardLayout.h"
 #include "widgets/KeyboardPicture.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -13,6 +14,11 @@ const QColor Background(0x1f, 0x23, 0x29);
 const QColor DarkKey(0x3a, 0x40, 0x49);
 const QColor LightInk(0xf4, 0xf6, 0xf8);
 const QColor DarkInk(0x1d, 0x20, 0x24);
+
+KeyboardPicture::Look plainLook(const KeyCap &)
+{
+    return {DarkKey, LightInk};
+}
 
 KeyboardPicture::Look markedLook(const KeyCap &key)
 {
@@ -53,9 +59,7 @@ void OnScreenKeyboard::showMarkChange(const KeyCap *previous)
 QPixmap OnScreenKeyboard::keyboardPicture(qreal devicePixelRatio)
 {
     return KeyboardPicture::render(PcKeyboardLayout::size(), devicePixelRatio, Background,
-                                   PcKeyboardLayout::keys(), [](const KeyCap &) {
-                                       return KeyboardPicture::Look{DarkKey, LightInk};
-                                   });
+                                   PcKeyboardLayout::keys(), plainLook);
 }
 
 QPixmap OnScreenKeyboard::highlightPicture(qreal devicePixelRatio)
@@ -64,20 +68,18 @@ QPixmap OnScreenKeyboard::highlightPicture(qreal devicePixelRatio)
                                    PcKeyboardLayout::keys(), markedLook);
 }
 
-void OnScreenKeyboard::paintEvent(QPaintEvent *)
+// The keys are painted afresh, exactly as in the pictures, rather than copied
+// from whole keyboards kept in memory: a key press repaints two keys, which is
+// quick, and a keyboard picture takes 0.4 MB (1.6 MB on a HiDPI screen).
+void OnScreenKeyboard::paintEvent(QPaintEvent *event)
 {
-    const qreal ratio = devicePixelRatioF();
-    if (m_keyboardPicture.isNull() || m_keyboardPicture.devicePixelRatio() != ratio)
-        m_keyboardPicture = keyboardPicture(ratio);
-
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_keyboardPicture);
-    // The marked key's cell is painted afresh, exactly as in the highlight
-    // picture, rather than copied from a second whole keyboard kept for it.
-    if (const KeyCap *key = m_marker.markedKey()) {
-        painter.setClipRect(key->rect);
-        painter.fillRect(key->rect, Background);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        KeyboardPicture::paintKey(painter, *key, markedLook(*key));
+    painter.fillRect(event->rect(), Background);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const KeyCap *marked = m_marker.markedKey();
+    for (const KeyCap &key : PcKeyboardLayout::keys()) {
+        if (!event->region().intersects(key.rect))
+            continue;
+        KeyboardPicture::paintKey(painter, key, marked && key.rect == marked->rect ? markedLook(key) : plainLook(key));
     }
 }

@@ -27,9 +27,9 @@ public:
     // Hides the mark until the next key is marked.
     void conceal();
 
-    // The keyboard the control is painted from, and the same keyboard with
-    // every key in its finger colour, as the marked key is painted over the
-    // first.
+    // What the control shows: the keyboard without a mark, and with every
+    // key marked (its finger colour); the control paints the marked key as
+    // in the second, the others as in the first.
     static QPixmap keyboardPicture(qreal devicePixelRatio);
     static QPixmap highlightPicture(qreal devicePixelRatio);
 
@@ -40,6 +40,4 @@ private:
     void showMarkChange(const KeyCap *previous);
 
     KeyMarker m_marker;
-    // Cached for the device pixel ratio last painted at.
-    QPixmap m_keyboardPicture;
 };
