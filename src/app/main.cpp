@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "core/platform/FreedMemory.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/sound/SoundOutputRelay.h"
 #include "core/users/AccountsLocation.h"
@@ -84,7 +83,6 @@ int main(int argc, char *argv[])
             prompter.setParent(window);
             fileChooser.setParent(window);
             window->load();
-            FreedMemory::giveBack();
             return window;
         });
         splash->start();

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/platform/FreedMemory.h"
 
+#include <cstdlib> // defines __GLIBC__ with the GNU C library
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif

@@ -137,6 +137,9 @@ MainWindow::MainWindow(UserSession &session, const ProgramFolder &programFolder,
         panel->setGeometry(panelPlace);
     resize(width, height);
 
+    m_giveBackMemory.setSingleShot(true);
+    m_giveBackMemory.setInterval(500);
+    connect(&m_giveBackMemory, &QTimer::timeout, this, &FreedMemory::giveBack);
     m_Picture11->setObjectName(QStringLiteral("Picture11"));
     m_Picture11->setScaledContents(true);
     m_Picture11->setAccessibleName(QStringLiteral("欢迎使用 Qintara，请从菜单选择练习内容"));
@@ -275,6 +278,9 @@ void MainWindow::showTopPanel(QWidget *panel)
 {
     for (QWidget *top : {static_cast<QWidget *>(m_Picture11), static_cast<QWidget *>(m_Frame9), static_cast<QWidget *>(m_Frame10), static_cast<QWidget *>(m_Frame14)})
         top->setVisible(top == panel);
+    // Opening a panel reads material and paints it anew, freeing much of
+    // what that took; once it has settled, the free heap goes back.
+    m_giveBackMemory.start();
     // The start picture is a large one that only the start panel shows.
     if (panel == m_Picture11) {
         if (m_Picture11->pixmap().isNull())
@@ -656,7 +662,6 @@ void MainWindow::loadMeaningList()
 void MainWindow::loadCodeTable()
 {
     m_codeTable.LoadCodeTable(m_session.settings.InputMeans);
-    FreedMemory::giveBack();
 }
 
 // The user manager `user`, shown modally; it may delete any account but the

@@ -19,6 +19,7 @@
 #include "gui/app/ProgramButtonSounds.h"
 #include "gui/app/WindowLook.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -211,4 +212,5 @@ private:
     ArticleEntries *m_articles;  // the article entries of the English and Chinese menus
     BuiltInInputController *m_builtInInput; // the program's own input method on the Chinese boxes
     bool m_ended = false;        // the run has ended; closing asks and saves nothing more
+    QTimer m_giveBackMemory;     // shortly after a panel opens and has painted
 };
