@@ -41,22 +41,24 @@ constexpr std::array<QPointF, 9> SmallRadicalSlots = {{
 // small radicals are below the grid's own 18 pixels even on a 1x screen;
 // averaged down from the 4x grid they keep their strokes apart, where the 1x
 // grid scaled by two thirds smears them.
-void drawRadical(QPainter &painter, int cell, const QPointF &topLeft, int size, qreal devicePixelRatio)
+void drawRadical(QPainter &painter, const QImage &largeGrid, int cell, const QPointF &topLeft, int size,
+                 qreal devicePixelRatio)
 {
     const int side = qRound(size * devicePixelRatio);
-    QImage picture = RadicalGrid::builtIn().cell(cell, 4.0, RadicalInk);
+    QImage picture = RadicalGrid::cellFrom(largeGrid, cell, 4.0, RadicalInk);
     if (picture.width() != side)
         picture = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(devicePixelRatio);
     painter.drawImage(topLeft, picture);
 }
 
-void paintRadicals(QPainter &painter, const WubiKeyLayout::Key &key, qreal devicePixelRatio)
+void paintRadicals(QPainter &painter, const QImage &largeGrid, const WubiKeyLayout::Key &key,
+                   qreal devicePixelRatio)
 {
     const QPointF origin = key.rect.topLeft();
-    drawRadical(painter, key.nameRadical, origin + NameRadicalAt, NameRadicalSize, devicePixelRatio);
+    drawRadical(painter, largeGrid, key.nameRadical, origin + NameRadicalAt, NameRadicalSize, devicePixelRatio);
     for (int i = 0; i < key.otherRadicals.size() && i < int(SmallRadicalSlots.size()); ++i)
-        drawRadical(painter, key.otherRadicals.at(i), origin + SmallRadicalSlots[i], SmallRadicalSize,
+        drawRadical(painter, largeGrid, key.otherRadicals.at(i), origin + SmallRadicalSlots[i], SmallRadicalSize,
                     devicePixelRatio);
 
     QFont font;
@@ -152,11 +154,13 @@ QPixmap WubiKeyboard::keyMapPicture(qreal devicePixelRatio)
             return KeyboardPicture::Look{WubiKeyLayout::zoneColour(key->zone), RadicalInk};
         });
 
+    // The map is drawn once, so the large grid is read for it alone.
+    const QImage largeGrid = RadicalGrid::readLargeGrid();
     QPainter painter(&picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     for (const WubiKeyLayout::Key &key : WubiKeyLayout::keys()) {
         if (key.zone != WubiKeyLayout::Zone::None)
-            paintRadicals(painter, key, devicePixelRatio);
+            paintRadicals(painter, largeGrid, key, devicePixelRatio);
     }
     return picture;
 }

@@ -33,8 +33,13 @@ const QImage &RadicalGrid::grid() const
 
 const QImage &RadicalGrid::grid4x() const
 {
-    std::call_once(m_grid4xRead, [this] { m_grid4x = greyGrid(QStringLiteral(":/wubi/radical-grid@4x.png")); });
+    std::call_once(m_grid4xRead, [this] { m_grid4x = readLargeGrid(); });
     return m_grid4x;
+}
+
+QImage RadicalGrid::readLargeGrid()
+{
+    return greyGrid(QStringLiteral(":/wubi/radical-grid@4x.png"));
 }
 
 int RadicalGrid::cellOf(QStringView pair)
@@ -50,6 +55,20 @@ int RadicalGrid::cellOf(QStringView pair)
 
 QImage RadicalGrid::cell(int index, qreal devicePixelRatio, const QColor &ink) const
 {
+    if (index < 0 || index >= CellCount)
+        return cut({}, 0, index, devicePixelRatio, ink);
+    if (devicePixelRatio > 1.0)
+        return cut(grid4x(), CellSize * 4, index, devicePixelRatio, ink);
+    return cut(grid(), CellSize, index, devicePixelRatio, ink);
+}
+
+QImage RadicalGrid::cellFrom(const QImage &largeGrid, int index, qreal devicePixelRatio, const QColor &ink)
+{
+    return cut(largeGrid, CellSize * 4, index, devicePixelRatio, ink);
+}
+
+QImage RadicalGrid::cut(const QImage &grid, int cellSide, int index, qreal devicePixelRatio, const QColor &ink)
+{
     const int side = qMax(1, qRound(CellSize * devicePixelRatio));
     QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
@@ -57,9 +76,6 @@ QImage RadicalGrid::cell(int index, qreal devicePixelRatio, const QColor &ink) c
     if (index < 0 || index >= CellCount)
         return picture;
 
-    const bool large = devicePixelRatio > 1.0;
-    const QImage &grid = large ? grid4x() : this->grid();
-    const int cellSide = large ? CellSize * 4 : CellSize;
     QImage grey = grid.copy((index % Columns) * cellSide, (index / Columns) * cellSide, cellSide, cellSide);
     if (grey.width() != side)
         grey = grey.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

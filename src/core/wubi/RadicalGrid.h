@@ -37,8 +37,19 @@ public:
     QImage cell(int index, qreal devicePixelRatio, const QColor &ink = Qt::black) const;
     bool isBlank(int index) const;
 
+    // The 4x grid read afresh for a picture drawn once, such as the Wubi key
+    // map: its 1.3 MB go when the caller drops it, where the one cell() cuts
+    // from on HiDPI screens stays for the run.
+    static QImage readLargeGrid();
+    // A cell cut from grid (the 4x grid readLargeGrid gives) as cell() cuts
+    // it at devicePixelRatio.
+    static QImage cellFrom(const QImage &largeGrid, int index, qreal devicePixelRatio,
+                           const QColor &ink = Qt::black);
+
 private:
     RadicalGrid();
+
+    static QImage cut(const QImage &grid, int cellSide, int index, qreal devicePixelRatio, const QColor &ink);
 
     // Read on first need: a run without Chinese pays for neither grid, a 1x
     // screen showing only the analysis strip never for the 1.3 MB 4x one.

@@ -156,6 +156,8 @@ void tst_RadicalGrid::hiDpiCellsComeFromTheLargeGrid()
     QVERIFY(largestDifference(scaledTo(twice, 36), scaledTo(grid.cell(cell, 4.0), 36)) <= 4);
     // ... and the 1x cell doubled is not: its edges are blurred.
     QVERIFY(largestDifference(scaledTo(twice, 36), scaledTo(grid.cell(cell, 1.0), 36)) > 64);
+    // A grid read for one picture gives the same cells.
+    QCOMPARE(RadicalGrid::cellFrom(RadicalGrid::readLargeGrid(), cell, 2.0), twice);
 }
 
 QTEST_GUILESS_MAIN(tst_RadicalGrid)
