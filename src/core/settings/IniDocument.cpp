@@ -24,6 +24,18 @@ bool isBlankByte(char c)
     return isBlank(QLatin1Char(c));
 }
 
+// Blank bytes are never part of a GBK character, so the bytes of a value can
+// be trimmed as they will be written.
+QByteArray trimBlankBytes(QByteArray bytes)
+{
+    qsizetype begin = 0;
+    while (begin < bytes.size() && isBlankByte(bytes.at(begin)))
+        ++begin;
+    while (bytes.size() > begin && isBlankByte(bytes.back()))
+        bytes.chop(1);
+    return bytes.sliced(begin);
+}
+
 QStringView trimBlanks(QStringView text)
 {
     qsizetype begin = 0;
@@ -259,7 +271,9 @@ void IniDocument::setValue(const QString &sectionName, const QString &keyName, c
     // with leading blanks does not add blanks at every save.
     const QString section = trimBlanks(sectionName).toString();
     const QString key = trimBlanks(keyName).toString();
-    const QByteArray stored = TextCodec::encode(trimBlanks(storableValue(value)).toString());
+    // Trimmed once written: code page 936 writes some characters (the
+    // default-ignorable ones) as nothing, which can leave a blank at an end.
+    const QByteArray stored = trimBlankBytes(TextCodec::encode(storableValue(value)));
     const QByteArray newLine = TextCodec::encode(key) + '=' + stored;
 
     const auto found = m_sectionIndex.constFind(lookupName(section));

@@ -168,6 +168,10 @@ void tst_IniDocument::blanksDoNotGrowTheFile_data()
     QTest::newRow("padded key") << "user" << " Speed" << "3" << "3";
     QTest::newRow("padded section") << " Music " << "Path" << "a" << "a";
     QTest::newRow("leading blank value") << "user" << "k" << " x" << "x";
+    // Code page 936 writes a default-ignorable character as nothing, which
+    // left the tab after it leading the value.
+    QTest::newRow("blank behind a character GBK drops") << "user" << "k" << QStringLiteral(u"\u061C\t$") << "$";
+    QTest::newRow("blank before a character GBK drops") << "user" << "k" << QStringLiteral(u"$ \u200B") << "$";
 }
 
 void tst_IniDocument::blanksDoNotGrowTheFile()
