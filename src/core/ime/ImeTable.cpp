@@ -3,6 +3,7 @@
 #include "core/ime/ImeTable.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -17,21 +18,50 @@ bool isCode(QByteArrayView code)
            && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
+// The first of [first, last) for which isBefore is false; isBefore must be
+// true for a leading part of the range only.
+template<typename Predicate>
+qsizetype partitionPoint(qsizetype first, qsizetype last, Predicate isBefore)
+{
+    while (first < last) {
+        const qsizetype middle = first + (last - first) / 2;
+        if (isBefore(middle))
+            first = middle + 1;
+        else
+            last = middle;
+    }
+    return first;
+}
+
 } // namespace
 
 std::optional<ImeTable> ImeTable::fromBytes(QByteArray bytes, QString *error)
+{
+    return parse(bytes, error);
+}
+
+std::optional<ImeTable> ImeTable::parse(QByteArrayView all, QString *error)
 {
     const auto fail = [error](qsizetype line, const QString &why) -> std::optional<ImeTable> {
         if (error)
             *error = QStringLiteral("line %1: %2").arg(line).arg(why);
         return std::nullopt;
     };
-    if (bytes.size() > maxTableBytes)
+    if (all.size() > maxTableBytes)
         return fail(0, QStringLiteral("the table is too large"));
     ImeTable table;
-    table.m_bytes = std::move(bytes);
-    const QByteArrayView all(table.m_bytes);
-    table.m_lines.reserve(std::size_t(std::count(all.begin(), all.end(), '\n')) + 1);
+    const std::size_t lines = std::size_t(std::count(all.begin(), all.end(), '\n')) + 1;
+    table.m_codeLengths.reserve(lines);
+    table.m_textLengths.reserve(lines);
+    table.m_weights.reserve(lines);
+    table.m_blockPlaces.reserve(lines / EntriesPerBlock + 1);
+    // Neither the codes nor the texts can take more room than the whole table.
+    table.m_codes.reserve(all.size());
+    table.m_texts.resize(all.size());
+    QChar *textEnd = table.m_texts.data();
+    // Each text on its own, so a broken sequence stays in its entry; UTF-16
+    // never takes more units than UTF-8 takes bytes.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     qsizetype start = 0;
     qsizetype number = 0;
     QByteArrayView previousCode;
@@ -58,82 +88,85 @@ std::optional<ImeTable> ImeTable::fromBytes(QByteArray bytes, QString *error)
             if (code < previousCode)
                 return fail(number, QStringLiteral("codes out of order"));
             previousCode = code;
-            Line entry{};
-            qToUnaligned(quint32(start), entry.offset.data());
-            qToUnaligned(quint32(std::min<quint64>(weight, 0xffffffffu)), entry.weight.data());
-            entry.codeLength = quint8(code.size());
-            table.m_lines.push_back(entry);
+            if (table.size() % EntriesPerBlock == 0)
+                table.m_blockPlaces.push_back(
+                    {quint32(table.m_codes.size()), quint32(textEnd - table.m_texts.constData())});
+            table.m_codes.append(code);
+            QChar *const textStart = textEnd;
+            textEnd = decoder.appendToBuffer(textEnd, text);
+            table.m_codeLengths.push_back(quint8(code.size()));
+            table.m_textLengths.push_back(quint8(textEnd - textStart));
+            table.m_weights.push_back(quint32(std::min<quint64>(weight, 0xffffffffu)));
         }
         start = end + 1;
     }
     if (number == 0)
         return fail(1, QStringLiteral("not an input-method table"));
+    table.m_texts.truncate(textEnd - table.m_texts.constData());
+    table.m_texts.squeeze();
+    table.m_codes.squeeze();
     return table;
 }
 
 std::optional<ImeTable> ImeTable::load(const QString &path, QString *error)
 {
-    auto file = std::make_shared<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly)) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = file->errorString();
+            *error = file.errorString();
         return std::nullopt;
     }
-    if (file->size() > maxTableBytes) {
+    if (file.size() > maxTableBytes) {
         if (error)
             *error = QStringLiteral("the table is too large");
         return std::nullopt;
     }
-    // Mapped, the table's pages are the file's: shared with the page cache
-    // and dropped under memory pressure instead of swapped.
-    const uchar *mapped = file->map(0, file->size());
-    if (!mapped)
-        return fromBytes(file->readAll(), error);
-    std::optional<ImeTable> table =
-        fromBytes(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file->size()), error);
-    if (table)
-        table->m_file = std::move(file);
-    return table;
+    // Read through a mapping where there is one, so the file's bytes are
+    // never copied; the mapping goes with the file once the table is made.
+    if (const uchar *mapped = file.map(0, file.size()))
+        return parse(QByteArrayView(reinterpret_cast<const char *>(mapped), file.size()), error);
+    return parse(file.readAll(), error);
 }
 
-QByteArrayView ImeTable::codeOf(const Line &line) const
+quint32 ImeTable::startOf(qsizetype index, quint32 Place::*part, const std::vector<quint8> &lengths) const
 {
-    return QByteArrayView(m_bytes).sliced(line.offsetValue(), line.codeLength);
+    const qsizetype block = index / EntriesPerBlock;
+    quint32 start = m_blockPlaces[std::size_t(block)].*part;
+    for (qsizetype before = block * EntriesPerBlock; before < index; ++before)
+        start += lengths[std::size_t(before)];
+    return start;
 }
 
 QByteArrayView ImeTable::codeAt(qsizetype index) const
 {
-    return codeOf(m_lines[std::size_t(index)]);
+    return QByteArrayView(m_codes).sliced(startOf(index, &Place::code, m_codeLengths),
+                                          m_codeLengths[std::size_t(index)]);
 }
 
-QByteArrayView ImeTable::textBytes(qsizetype index) const
+QStringView ImeTable::textAt(qsizetype index) const
 {
-    const Line &line = m_lines[std::size_t(index)];
-    const QByteArrayView rest = QByteArrayView(m_bytes).sliced(line.offsetValue() + line.codeLength + 1);
-    return rest.first(rest.indexOf('\t'));
+    return QStringView(m_texts).sliced(startOf(index, &Place::text, m_textLengths),
+                                       m_textLengths[std::size_t(index)]);
 }
 
 ImeTable::Entry ImeTable::entry(qsizetype index) const
 {
-    return {codeAt(index), QString::fromUtf8(textBytes(index)), weightAt(index)};
+    return {codeAt(index), textAt(index).toString(), weightAt(index)};
 }
 
 std::pair<qsizetype, qsizetype> ImeTable::exact(QByteArrayView code) const
 {
-    const auto less = [this](const Line &line, QByteArrayView key) { return codeOf(line) < key; };
-    const auto greater = [this](QByteArrayView key, const Line &line) { return key < codeOf(line); };
-    const auto first = std::lower_bound(m_lines.begin(), m_lines.end(), code, less);
-    const auto last = std::upper_bound(first, m_lines.end(), code, greater);
-    return {first - m_lines.begin(), last - m_lines.begin()};
+    const qsizetype first = partitionPoint(0, size(), [&](qsizetype line) { return codeAt(line) < code; });
+    const qsizetype last = partitionPoint(first, size(), [&](qsizetype line) { return !(code < codeAt(line)); });
+    return {first, last};
 }
 
 std::pair<qsizetype, qsizetype> ImeTable::startingWith(QByteArrayView prefix) const
 {
-    const auto less = [this](const Line &line, QByteArrayView key) { return codeOf(line) < key; };
-    const auto first = std::lower_bound(m_lines.begin(), m_lines.end(), prefix, less);
-    const auto last = std::partition_point(
-        first, m_lines.end(), [&](const Line &line) { return codeOf(line).startsWith(prefix); });
-    return {first - m_lines.begin(), last - m_lines.begin()};
+    const qsizetype first = partitionPoint(0, size(), [&](qsizetype line) { return codeAt(line) < prefix; });
+    const qsizetype last =
+        partitionPoint(first, size(), [&](qsizetype line) { return codeAt(line).startsWith(prefix); });
+    return {first, last};
 }
 
 void ImeTable::keepHeaviest(std::vector<qsizetype> &lines, qsizetype limit) const
@@ -163,7 +196,7 @@ std::vector<qsizetype> ImeTable::heaviestLonger(QByteArrayView prefix, qsizetype
     std::vector<qsizetype> lines;
     lines.reserve(std::size_t(last - first));
     for (qsizetype line = first; line < last; ++line) {
-        if (m_lines[std::size_t(line)].codeLength > prefix.size())
+        if (m_codeLengths[std::size_t(line)] > prefix.size())
             lines.push_back(line);
     }
     if (!keep) {
@@ -177,22 +210,22 @@ std::vector<qsizetype> ImeTable::heaviestLonger(QByteArrayView prefix, qsizetype
 
 std::pair<qsizetype, qsizetype> ImeTable::entriesOf(const QString &text) const
 {
-    if (m_byText.size() != m_lines.size()) {
-        m_byText.resize(m_lines.size());
-        for (std::size_t i = 0; i < m_lines.size(); ++i)
+    if (m_byText.size() != m_weights.size()) {
+        m_byText.resize(m_weights.size());
+        for (std::size_t i = 0; i < m_weights.size(); ++i)
             m_byText[i] = quint32(i);
         // Stable, so a text's entries keep the table's order: by code.
         std::stable_sort(m_byText.begin(), m_byText.end(),
-                         [this](quint32 a, quint32 b) { return textBytes(a) < textBytes(b); });
+                         [this](quint32 a, quint32 b) { return textAt(a) < textAt(b); });
     }
-    const QByteArray key = text.toUtf8();
+    const QStringView key(text);
     const auto [first, last] = std::equal_range(
-        m_byText.begin(), m_byText.end(), QByteArrayView(key),
+        m_byText.begin(), m_byText.end(), key,
         [this](const auto &a, const auto &b) {
             if constexpr (std::is_same_v<std::decay_t<decltype(a)>, quint32>)
-                return textBytes(a) < b;
+                return textAt(a) < b;
             else
-                return a < textBytes(b);
+                return a < textAt(b);
         });
     return {first - m_byText.begin(), last - m_byText.begin()};
 }

@@ -6,20 +6,17 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
-#include <QtEndian>
 
-#include <array>
-#include <memory>
 #include <optional>
 #include <vector>
 
 // A table of the built-in input method: entries of a code, a text and a
 // weight, as tools/imetables/make_ime.py writes them (UTF-8 lines
 // "code<TAB>text<TAB>weight" after one header line, sorted by code, heaviest
-// first within a code). The file stays mapped (or, made from bytes, in memory)
-// as one block; an index of line offsets makes a code a binary search away.
-class QFile;
-
+// first within a code). Read once into compact memory: the codes one after
+// another, the texts one after another, and per entry only the lengths of
+// its code and text and its weight, so a code is a binary search away and
+// the file is not kept.
 class ImeTable
 {
 public:
@@ -34,14 +31,13 @@ public:
 
     // The table in bytes; nullopt, with *error set, when they are not one.
     static std::optional<ImeTable> fromBytes(QByteArray bytes, QString *error = nullptr);
-    // The table in a file, mapped and kept open as long as the table or a
-    // copy of it lives; read into memory where the file cannot be mapped.
+    // The table in a file.
     static std::optional<ImeTable> load(const QString &path, QString *error = nullptr);
 
-    qsizetype size() const { return qsizetype(m_lines.size()); }
+    qsizetype size() const { return qsizetype(m_weights.size()); }
     Entry entry(qsizetype index) const;
     QByteArrayView codeAt(qsizetype index) const;
-    quint32 weightAt(qsizetype index) const { return m_lines[std::size_t(index)].weightValue(); }
+    quint32 weightAt(qsizetype index) const { return m_weights[std::size_t(index)]; }
 
     // The entries whose code is exactly code: [first, last), heaviest first.
     std::pair<qsizetype, qsizetype> exact(QByteArrayView code) const;
@@ -62,29 +58,30 @@ public:
     QByteArray longestCode(const QString &text) const;
 
 private:
-    // Nine bytes an entry instead of twelve: the fields are unaligned, and
-    // the text's length is found again from the tab after it, which only
-    // look-ups by text and whole entries need.
-    struct Line
+    // Where an entry's code starts in m_codes and its text in m_texts.
+    struct Place
     {
-        std::array<uchar, 4> offset; // of the code
-        std::array<uchar, 4> weight; // cut at 2^32 - 1
-        quint8 codeLength;
-
-        quint32 offsetValue() const { return qFromUnaligned<quint32>(offset.data()); }
-        quint32 weightValue() const { return qFromUnaligned<quint32>(weight.data()); }
+        quint32 code;
+        quint32 text;
     };
-    static_assert(sizeof(Line) == 9);
+    // Only every EntriesPerBlock-th entry's place is kept; the others are
+    // found by adding up the lengths before them in their block.
+    static constexpr qsizetype EntriesPerBlock = 16;
 
-    QByteArrayView codeOf(const Line &line) const;
-    QByteArrayView textBytes(qsizetype index) const;
+    static std::optional<ImeTable> parse(QByteArrayView bytes, QString *error);
+    // Where the entry's code (part &Place::code, lengths m_codeLengths) or
+    // text starts.
+    quint32 startOf(qsizetype index, quint32 Place::*part, const std::vector<quint8> &lengths) const;
+    QStringView textAt(qsizetype index) const;
     // The entries of a text: [first, last) in m_byText.
     std::pair<qsizetype, qsizetype> entriesOf(const QString &text) const;
 
-    // Declared before the bytes that may be a view of its mapping.
-    std::shared_ptr<QFile> m_file;
-    QByteArray m_bytes;
-    std::vector<Line> m_lines;
+    QByteArray m_codes; // every entry's code, in table order
+    QString m_texts;    // every entry's text, in table order
+    std::vector<quint8> m_codeLengths;
+    std::vector<quint8> m_textLengths; // in UTF-16 units
+    std::vector<quint32> m_weights;
+    std::vector<Place> m_blockPlaces;
     // Line indexes sorted by text, built on the first look-up by text.
     mutable std::vector<quint32> m_byText;
     // heaviestLonger of the prefixes with many entries, as asked so far.

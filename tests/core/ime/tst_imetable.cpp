@@ -14,6 +14,7 @@ private slots:
     void readsEntriesInOrder_data();
     void readsEntriesInOrder();
     void copyOutlivesTheLoadedTable();
+    void brokenTextStaysInItsEntry();
     void refusesWhatIsNotATable_data();
     void refusesWhatIsNotATable();
     void codesOfAText_data();
@@ -49,8 +50,8 @@ void tst_ImeTable::readsEntriesInOrder()
     QCOMPARE(table->shortestCode(QStringLiteral("乙")), QByteArray("ab"));
 }
 
-// A loaded table's entries stay where the file was read or mapped, which a
-// copy shares; the copy must keep them after the first table is gone.
+// A loaded table's entries must not point into the file it was read from,
+// nor into the table a copy was made from.
 void tst_ImeTable::copyOutlivesTheLoadedTable()
 {
     TestFolder folder;
@@ -61,6 +62,17 @@ void tst_ImeTable::copyOutlivesTheLoadedTable()
     loaded.reset();
     QCOMPARE(copy.entry(2).text, QStringLiteral("乙"));
     QCOMPARE(copy.codeAt(2), "ab");
+}
+
+// A text cut off inside a character reads as UTF-8 decoding gives it, and
+// the next entry's text is whole.
+void tst_ImeTable::brokenTextStaysInItsEntry()
+{
+    const auto table = ImeTable::fromBytes(readFixture(QStringLiteral("ime/broken-text.tbl")));
+    QVERIFY(table);
+    QCOMPARE(table->entry(0).text, QString::fromUtf8("\xe7\x94"));
+    QCOMPARE(table->entry(1).text, QStringLiteral("乙"));
+    QCOMPARE(table->shortestCode(QStringLiteral("乙")), QByteArray("ab"));
 }
 
 void tst_ImeTable::refusesWhatIsNotATable_data()
