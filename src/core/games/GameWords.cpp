@@ -46,9 +46,9 @@ std::optional<QString> GameWords::RandomGameWord(qint16 wordList)
 const QList<qsizetype> &GameWords::wordLines(qsizetype textLength)
 {
     const CodeList &list = m_codeTable.list(textLength);
-    if (list.text().constData() == m_indexedText.constData() && list.text().size() == m_indexedText.size())
+    if (list.block().constData() == m_indexedBlock.constData() && list.block().size() == m_indexedBlock.size())
         return m_wordLines;
-    m_indexedText = list.text();
+    m_indexedBlock = list.block();
     m_wordLines.clear();
     for (qsizetype i = 0; i < list.lineCount(); ++i) {
         if (!wordOf(list.line(i)).trimmed().isEmpty())

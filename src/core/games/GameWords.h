@@ -45,9 +45,9 @@ private:
 
     CodeTable &m_codeTable;
     RandomSource &m_random;
-    // A shared copy of the text of the list indexed: while it is held, a list
+    // A shared copy of the block of the list indexed: while it is held, a list
     // read anew cannot take the same storage, so comparing storage tells them
     // apart.
-    QString m_indexedText;
+    QByteArray m_indexedBlock;
     QList<qsizetype> m_wordLines;
 };

@@ -23,29 +23,50 @@ struct PlacedRun
 // Runs per bucket on average: a bucket's runs then fill about one cache line.
 constexpr std::size_t RunsPerBucket = 4;
 
-} // namespace
-
-CodeList::CodeList(QString text, qsizetype textLength)
-    : m_text(std::move(text))
-    , m_textLength(textLength)
+// Where each line of text starts, then one past the end of the last line's
+// line feed (or where it would be); nothing for an empty text.
+template<typename View>
+std::vector<quint32> lineStarts(View text)
 {
-    // The decoder sizes its output for the worst case, over twice what the
-    // code lists need.
-    m_text.squeeze();
+    std::vector<quint32> starts;
     qsizetype start = 0;
-    while (start < m_text.size()) {
-        m_starts.push_back(quint32(start));
-        const qsizetype end = m_text.indexOf(u'\n', start);
-        start = (end < 0 ? m_text.size() : end) + 1;
+    while (start < text.size()) {
+        starts.push_back(quint32(start));
+        const qsizetype end = text.indexOf('\n', start);
+        start = (end < 0 ? text.size() : end) + 1;
     }
     if (start > 0)
-        m_starts.push_back(quint32(start));
-    m_starts.shrink_to_fit();
+        starts.push_back(quint32(start));
+    starts.shrink_to_fit();
+    return starts;
+}
 
+// Line number of text without its line end.
+template<typename View>
+View lineOf(View text, const std::vector<quint32> &starts, qsizetype number)
+{
+    const qsizetype start = starts[std::size_t(number)];
+    // The next line starts after this one's line feed; the last line without
+    // one ends a unit early, as if the text had it.
+    qsizetype end = starts[std::size_t(number) + 1] - 1;
+    if (end > start && text.at(end - 1) == '\r')
+        --end;
+    return text.sliced(start, end - start);
+}
+
+} // namespace
+
+CodeList::CodeList(const QString &text, qsizetype textLength)
+    : m_textLength(textLength)
+{
+    // The index is built on the decoded text; the lines are kept as UTF-8.
+    const QStringView whole(text);
+    const std::vector<quint32> starts = lineStarts(whole);
     std::vector<PlacedRun> runs;
-    for (qsizetype number = 0; number < lineCount(); ++number) {
-        const QStringView line = this->line(number);
-        const qsizetype lineStart = m_starts[std::size_t(number)];
+    const qsizetype lines = starts.empty() ? 0 : qsizetype(starts.size()) - 1;
+    for (qsizetype number = 0; number < lines; ++number) {
+        const QStringView line = lineOf(whole, starts, number);
+        const qsizetype lineStart = starts[std::size_t(number)];
         for (qsizetype start = 0; start < line.size(); ++start) {
             if (!AnsiCode::isDoubleByte(line.at(start)))
                 continue;
@@ -75,23 +96,34 @@ CodeList::CodeList(QString text, qsizetype textLength)
     // Within a bucket, runs of one hash are adjacent with the lowest line
     // first; a run already seen among them is dropped, so each run keeps its
     // first line.
-    m_runs.reserve(sorted.size());
+    m_runLines.reserve(sorted.size());
     for (std::size_t bucket = 0; bucket + 1 < m_buckets.size(); ++bucket) {
         const auto first = sorted.begin() + m_buckets[bucket];
         const auto last = sorted.begin() + m_buckets[bucket + 1];
         std::stable_sort(first, last, [](const PlacedRun &a, const PlacedRun &b) { return a.hash < b.hash; });
-        m_buckets[bucket] = quint32(m_runs.size());
+        m_buckets[bucket] = quint32(m_runLines.size());
         for (auto run = first; run != last; ++run) {
-            const QStringView text = QStringView(m_text).sliced(run->start, run->size);
+            const QStringView text = whole.sliced(run->start, run->size);
             bool seen = false;
             for (auto earlier = run; !seen && earlier != first && (earlier - 1)->hash == run->hash; --earlier)
-                seen = QStringView(m_text).sliced((earlier - 1)->start, (earlier - 1)->size) == text;
+                seen = whole.sliced((earlier - 1)->start, (earlier - 1)->size) == text;
             if (!seen)
-                m_runs.push_back({run->hash, run->line});
+                m_runLines.push_back(run->line);
         }
     }
-    m_buckets.back() = quint32(m_runs.size());
-    m_runs.shrink_to_fit();
+    m_buckets.back() = quint32(m_runLines.size());
+    m_runLines.shrink_to_fit();
+
+    m_text = text.toUtf8();
+    // The encoder sizes its output for the worst case, over twice what the
+    // code lists need.
+    m_text.squeeze();
+    m_starts = lineStarts(QByteArrayView(m_text));
+}
+
+QString CodeList::line(qsizetype number) const
+{
+    return QString::fromUtf8(lineOf(QByteArrayView(m_text), m_starts, number));
 }
 
 quint32 CodeList::hashOf(QStringView run)
@@ -110,23 +142,33 @@ QStringList CodeList::lines() const
     QStringList lines;
     lines.reserve(lineCount());
     for (qsizetype number = 0; number < lineCount(); ++number)
-        lines.append(line(number).toString());
+        lines.append(line(number));
     return lines;
 }
 
 qsizetype CodeList::firstLineContaining(QStringView text) const
 {
-    if (m_runs.empty() || text.isEmpty() || !AnsiCode::isDoubleByte(text.front())
+    if (m_runLines.empty() || text.isEmpty() || !AnsiCode::isDoubleByte(text.front())
         || !AnsiCode::isDoubleByte(text.back()) || Characters::count(text) != m_textLength)
         return -1;
-    const quint32 hash = hashOf(text);
-    const std::size_t bucket = bucketOf(hash);
-    // Runs of one hash are in line order, so the first whose line holds the
-    // text has the first line of all.
-    for (quint32 at = m_buckets[bucket]; at < m_buckets[bucket + 1]; ++at) {
-        const Run &run = m_runs[at];
-        if (run.hash == hash && line(run.line).contains(text))
-            return run.line;
+    // The text's runs are in its bucket, with the first line holding it; a
+    // run of another text whose line happens to hold this one too is never
+    // before a lower line that holds it, so the lowest matching line is the
+    // answer.
+    const std::size_t bucket = bucketOf(hashOf(text));
+    // The lines hold whole surrogate pairs only, and valid UTF-16 is in a
+    // line exactly when its UTF-8 is in the line's UTF-8.
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text.at(at).isSurrogate()
+            && !(text.at(at).isHighSurrogate() && at + 1 < text.size() && text.at(++at).isLowSurrogate()))
+            return -1;
     }
-    return -1;
+    const QByteArray key = text.toUtf8();
+    qsizetype first = -1;
+    for (quint32 at = m_buckets[bucket]; at < m_buckets[bucket + 1]; ++at) {
+        const qsizetype number = m_runLines[at];
+        if ((first < 0 || number < first) && lineOf(QByteArrayView(m_text), m_starts, number).contains(key))
+            first = number;
+    }
+    return first;
 }

@@ -2,15 +2,16 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <vector>
 
-// The lines of one code file, kept exactly as read in one block of text with
-// the start of each line (tens of thousands of lines cost four bytes
-// apiece), with an index that finds the first line containing a text of
+// The lines of one code file, kept exactly as read in one block of UTF-8
+// (two thirds of UTF-16's room for code lines) with the start of each line
+// (tens of thousands of lines cost four bytes apiece), with an index that finds the first line containing a text of
 // textLength characters as fast as a hash lookup instead of a scan of every
 // line.
 //
@@ -24,27 +25,19 @@ class CodeList
 {
 public:
     CodeList() = default;
-    // text: the whole file, its lines as TextCodec::lineSpans finds them.
-    CodeList(QString text, qsizetype textLength);
+    // text: the whole file as decoded (surrogates only in pairs), its lines
+    // as TextCodec::lineSpans finds them.
+    CodeList(const QString &text, qsizetype textLength);
 
     qsizetype lineCount() const { return m_starts.empty() ? 0 : qsizetype(m_starts.size()) - 1; }
-    QStringView line(qsizetype number) const
-    {
-        const qsizetype start = m_starts[std::size_t(number)];
-        // The next line starts after this one's line feed; the last line
-        // without one ends a unit early, as if the text had it.
-        qsizetype end = m_starts[std::size_t(number) + 1] - 1;
-        if (end > start && m_text.at(end - 1) == u'\r')
-            --end;
-        return QStringView(m_text).sliced(start, end - start);
-    }
+    QString line(qsizetype number) const;
     bool isEmpty() const { return lineCount() == 0; }
     // Every line as a string of its own, for callers that compare or keep
     // whole lists.
     QStringList lines() const;
-    // The block the lines are views into: a list read anew never shares it
-    // with one still held.
-    const QString &text() const { return m_text; }
+    // The block the lines are kept in: a list read anew never shares it with
+    // one still held.
+    const QByteArray &block() const { return m_text; }
 
     // The 0-based number of the first line that contains text anywhere, or
     // -1 when none does. text must be textLength characters long and begin
@@ -53,25 +46,19 @@ public:
     qsizetype firstLineContaining(QStringView text) const;
 
 private:
-    // A run of the index by its hash, which picks its bucket, and the first
-    // line holding it. Runs of equal hash are told apart by looking in their
-    // lines, so the hash need not be unique.
-    struct Run
-    {
-        quint32 hash;
-        quint32 line;
-    };
-
     static quint32 hashOf(QStringView run);
     // Runs of a hash are in the bucket its high bits pick.
     std::size_t bucketOf(quint32 hash) const { return std::size_t((quint64(hash) * (m_buckets.size() - 1)) >> 32); }
 
-    QString m_text;
+    QByteArray m_text;
     qsizetype m_textLength = 0;
     // Where each line starts, then one past the end of the last line's line
     // feed (or where it would be); empty for a list with no lines.
     std::vector<quint32> m_starts;
-    // The runs by hash, then by line; bucket b is [m_buckets[b], m_buckets[b + 1]).
-    std::vector<Run> m_runs;
+    // The first line of each run, the runs by bucket and within a bucket by
+    // hash, then by line; bucket b is [m_buckets[b], m_buckets[b + 1]). Only
+    // the line is kept: runs of a bucket are told apart by looking in their
+    // lines, which the few runs of a bucket make cheap.
+    std::vector<quint32> m_runLines;
     std::vector<quint32> m_buckets;
 };

@@ -45,7 +45,7 @@ bool CodeTable::LoadCodeTable(const QString &inputMeans, QString *error)
                 *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
             return false;
         }
-        m_lists[list] = CodeList(std::move(*text), qsizetype(list) + 1);
+        m_lists[list] = CodeList(*text, qsizetype(list) + 1);
     }
     return true;
 }
@@ -76,9 +76,9 @@ bool CodeTable::FindCode(const QString &text, QString &foundText, QString &code,
     const qsizetype number = list.firstLineContaining(text);
     if (number < 0)
         return true;
-    const QStringView line = list.line(number);
+    const QString line = list.line(number);
     foundText = text;
-    code = line.mid(Characters::offsetAfter(line, length)).toString();
+    code = line.mid(Characters::offsetAfter(line, length));
     return true;
 }
 
