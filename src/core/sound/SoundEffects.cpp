@@ -39,6 +39,13 @@ SoundEffects::SoundEffects(const ProgramFolder &folder, SoundOutput &output)
         m_gameSounds[i] = folder.path(QString::fromUtf16(gameSoundFiles[i]));
     for (const QString &path : m_keySounds)
         m_output.preload(path);
+}
+
+void SoundEffects::preloadGameSounds()
+{
+    if (m_gameSoundsPreloaded)
+        return;
+    m_gameSoundsPreloaded = true;
     for (const QString &path : m_gameSounds)
         m_output.preload(path);
 }

@@ -29,8 +29,13 @@ public:
     };
 
     // Finds every sound file below the program folder and has the output
-    // keep them ready, so the first key sound starts as quickly as the rest.
+    // keep the key sounds ready, so the first key sound starts as quickly as
+    // the rest.
     SoundEffects(const ProgramFolder &folder, SoundOutput &output);
+
+    // Has the output keep the game sounds ready too; once is enough. Called
+    // when a game is opened: most sessions never play one.
+    void preloadGameSounds();
 
     // Kind 1 a wrong key, 2 a right key, 3 a drill item completed; other
     // kinds play nothing. Checks no setting: the callers decide whether key
@@ -46,4 +51,5 @@ private:
     SoundOutput &m_output;
     std::array<QString, 3> m_keySounds;
     std::array<QString, 8> m_gameSounds;
+    bool m_gameSoundsPreloaded = false;
 };

@@ -15,6 +15,7 @@ void GameController::attach(TypingGame &game, GameScene *scene, GameTimers *time
     m_scene = scene;
     m_timers = timers;
     scene->hide();
+    sounds.preloadGameSounds();
     // Direct: the level-up fanfare holds the game until it has ended.
     connect(&game, &TypingGame::soundWanted, this, [&sounds](SoundEffects::GameSound sound) {
         sounds.playGameSound(sound);
