@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/wubi/RadicalGrid.h"
 
+#include "core/wubi/WubiResources.h"
+
 #include <QStringView>
 
 namespace {
@@ -27,7 +29,7 @@ RadicalGrid::RadicalGrid() = default;
 
 const QImage &RadicalGrid::grid() const
 {
-    std::call_once(m_gridRead, [this] { m_grid = greyGrid(QStringLiteral(":/wubi/radical-grid.png")); });
+    std::call_once(m_gridRead, [this] { m_grid = greyGrid(WubiResources::path(u"radical-grid.png")); });
     return m_grid;
 }
 
@@ -39,7 +41,7 @@ const QImage &RadicalGrid::grid4x() const
 
 QImage RadicalGrid::readLargeGrid()
 {
-    return greyGrid(QStringLiteral(":/wubi/radical-grid@4x.png"));
+    return greyGrid(WubiResources::path(u"radical-grid@4x.png"));
 }
 
 int RadicalGrid::cellOf(QStringView pair)

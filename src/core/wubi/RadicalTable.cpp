@@ -3,6 +3,7 @@
 #include "core/wubi/RadicalTable.h"
 
 #include "core/platform/TextCodec.h"
+#include "core/wubi/WubiResources.h"
 
 #include <QFile>
 
@@ -14,7 +15,7 @@ constexpr qsizetype MaxCodeLength = 10;
 
 QString builtInText()
 {
-    QFile resource(QStringLiteral(":/wubi/radicals.txt"));
+    QFile resource(WubiResources::path(u"radicals.txt"));
     if (!resource.open(QIODevice::ReadOnly))
         return {};
     return TextCodec::decode(resource.readAll());

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
 #include "core/platform/TextCodec.h"
+#include "core/wubi/WubiResources.h"
 
 #include <QFile>
 #include <QImage>
 #include <QTest>
 
-// The resources built into the core library reach every program that links it.
+// The resources built into the core library reach every program that reads
+// them through WubiResources.
 class tst_BuiltinResources : public QObject
 {
     Q_OBJECT
@@ -18,7 +20,7 @@ private slots:
 
 void tst_BuiltinResources::radicalTableEndsInItsTerminator()
 {
-    QFile table(":/wubi/radicals.txt");
+    QFile table(WubiResources::path(u"radicals.txt"));
     QVERIFY(table.open(QIODevice::ReadOnly));
     const QByteArray bytes = table.readAll();
     QVERIFY(bytes.endsWith('\0'));
@@ -31,8 +33,8 @@ void tst_BuiltinResources::radicalTableEndsInItsTerminator()
 
 void tst_BuiltinResources::radicalGridHasItsSizes()
 {
-    QCOMPARE(QImage(":/wubi/radical-grid.png").size(), QSize(180, 450));
-    QCOMPARE(QImage(":/wubi/radical-grid@4x.png").size(), QSize(720, 1800));
+    QCOMPARE(QImage(WubiResources::path(u"radical-grid.png")).size(), QSize(180, 450));
+    QCOMPARE(QImage(WubiResources::path(u"radical-grid@4x.png")).size(), QSize(720, 1800));
 }
 
 QTEST_GUILESS_MAIN(tst_BuiltinResources)
