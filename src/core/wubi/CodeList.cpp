@@ -41,14 +41,14 @@ std::vector<quint32> lineStarts(View text)
     return starts;
 }
 
-// Line number of text without its line end.
-template<typename View>
-View lineOf(View text, const std::vector<quint32> &starts, qsizetype number)
+// Line number of text without its line end; starts as lineStarts gives them.
+template<typename View, typename Starts>
+View lineOf(View text, const Starts &starts, qsizetype number)
 {
-    const qsizetype start = starts[std::size_t(number)];
+    const qsizetype start = starts[number];
     // The next line starts after this one's line feed; the last line without
     // one ends a unit early, as if the text had it.
-    qsizetype end = starts[std::size_t(number) + 1] - 1;
+    qsizetype end = starts[number + 1] - 1;
     if (end > start && text.at(end - 1) == '\r')
         --end;
     return text.sliced(start, end - start);
@@ -118,7 +118,7 @@ CodeList::CodeList(const QString &text, qsizetype textLength)
     // The encoder sizes its output for the worst case, over twice what the
     // code lists need.
     m_text.squeeze();
-    m_starts = lineStarts(QByteArrayView(m_text));
+    m_starts = RisingOffsets(lineStarts(QByteArrayView(m_text)));
 }
 
 QString CodeList::line(qsizetype number) const

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/platform/RisingOffsets.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,7 @@
 
 // The lines of one code file, kept exactly as read in one block of UTF-8
 // (two thirds of UTF-16's room for code lines) with the start of each line
-// (tens of thousands of lines cost four bytes apiece), with an index that finds the first line containing a text of
+// (tens of thousands of lines cost about a byte apiece), with an index that finds the first line containing a text of
 // textLength characters as fast as a hash lookup instead of a scan of every
 // line.
 //
@@ -29,7 +31,7 @@ public:
     // as TextCodec::lineSpans finds them.
     CodeList(const QString &text, qsizetype textLength);
 
-    qsizetype lineCount() const { return m_starts.empty() ? 0 : qsizetype(m_starts.size()) - 1; }
+    qsizetype lineCount() const { return m_starts.empty() ? 0 : m_starts.size() - 1; }
     QString line(qsizetype number) const;
     bool isEmpty() const { return lineCount() == 0; }
     // Every line as a string of its own, for callers that compare or keep
@@ -54,7 +56,7 @@ private:
     qsizetype m_textLength = 0;
     // Where each line starts, then one past the end of the last line's line
     // feed (or where it would be); empty for a list with no lines.
-    std::vector<quint32> m_starts;
+    RisingOffsets m_starts;
     // The first line of each run, the runs by bucket and within a bucket by
     // hash, then by line; bucket b is [m_buckets[b], m_buckets[b + 1]). Only
     // the line is kept: runs of a bucket are told apart by looking in their
