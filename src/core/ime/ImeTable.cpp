@@ -51,10 +51,11 @@ std::optional<ImeTable> ImeTable::parse(QByteArrayView all, QString *error)
         return fail(0, QStringLiteral("the table is too large"));
     ImeTable table;
     const std::size_t lines = std::size_t(std::count(all.begin(), all.end(), '\n')) + 1;
-    table.m_codeLengths.reserve(lines);
-    table.m_textLengths.reserve(lines);
+    std::vector<quint32> codeStarts;
+    std::vector<quint32> textStarts;
+    codeStarts.reserve(lines + 1);
+    textStarts.reserve(lines + 1);
     table.m_weights.reserve(lines);
-    table.m_blockPlaces.reserve(lines / EntriesPerBlock + 1);
     // Neither the codes nor the texts can take more room than the whole table.
     table.m_codes.reserve(all.size());
     table.m_texts.resize(all.size());
@@ -88,14 +89,10 @@ std::optional<ImeTable> ImeTable::parse(QByteArrayView all, QString *error)
             if (code < previousCode)
                 return fail(number, QStringLiteral("codes out of order"));
             previousCode = code;
-            if (table.size() % EntriesPerBlock == 0)
-                table.m_blockPlaces.push_back(
-                    {quint32(table.m_codes.size()), quint32(textEnd - table.m_texts.constData())});
+            codeStarts.push_back(quint32(table.m_codes.size()));
+            textStarts.push_back(quint32(textEnd - table.m_texts.constData()));
             table.m_codes.append(code);
-            QChar *const textStart = textEnd;
             textEnd = decoder.appendToBuffer(textEnd, text);
-            table.m_codeLengths.push_back(quint8(code.size()));
-            table.m_textLengths.push_back(quint8(textEnd - textStart));
             table.m_weights.push_back(quint32(std::min<quint64>(weight, 0xffffffffu)));
         }
         start = end + 1;
@@ -105,6 +102,10 @@ std::optional<ImeTable> ImeTable::parse(QByteArrayView all, QString *error)
     table.m_texts.truncate(textEnd - table.m_texts.constData());
     table.m_texts.squeeze();
     table.m_codes.squeeze();
+    codeStarts.push_back(quint32(table.m_codes.size()));
+    textStarts.push_back(quint32(table.m_texts.size()));
+    table.m_codeStarts = RisingOffsets(codeStarts);
+    table.m_textStarts = RisingOffsets(textStarts);
     return table;
 }
 
@@ -128,25 +129,16 @@ std::optional<ImeTable> ImeTable::load(const QString &path, QString *error)
     return parse(file.readAll(), error);
 }
 
-quint32 ImeTable::startOf(qsizetype index, quint32 Place::*part, const std::vector<quint8> &lengths) const
-{
-    const qsizetype block = index / EntriesPerBlock;
-    quint32 start = m_blockPlaces[std::size_t(block)].*part;
-    for (qsizetype before = block * EntriesPerBlock; before < index; ++before)
-        start += lengths[std::size_t(before)];
-    return start;
-}
-
 QByteArrayView ImeTable::codeAt(qsizetype index) const
 {
-    return QByteArrayView(m_codes).sliced(startOf(index, &Place::code, m_codeLengths),
-                                          m_codeLengths[std::size_t(index)]);
+    const auto [start, end] = m_codeStarts.spanAt(index);
+    return QByteArrayView(m_codes).sliced(start, end - start);
 }
 
 QStringView ImeTable::textAt(qsizetype index) const
 {
-    return QStringView(m_texts).sliced(startOf(index, &Place::text, m_textLengths),
-                                       m_textLengths[std::size_t(index)]);
+    const auto [start, end] = m_textStarts.spanAt(index);
+    return QStringView(m_texts).sliced(start, end - start);
 }
 
 ImeTable::Entry ImeTable::entry(qsizetype index) const
@@ -196,7 +188,7 @@ std::vector<qsizetype> ImeTable::heaviestLonger(QByteArrayView prefix, qsizetype
     std::vector<qsizetype> lines;
     lines.reserve(std::size_t(last - first));
     for (qsizetype line = first; line < last; ++line) {
-        if (m_codeLengths[std::size_t(line)] > prefix.size())
+        if (codeAt(line).size() > prefix.size())
             lines.push_back(line);
     }
     if (!keep) {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+#include "core/platform/RisingOffsets.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
@@ -15,8 +17,8 @@
 // "code<TAB>text<TAB>weight" after one header line, sorted by code, heaviest
 // first within a code). Read once into compact memory: the codes one after
 // another, the texts one after another, and per entry only the lengths of
-// its code and text and its weight, so a code is a binary search away and
-// the file is not kept.
+// its code and text (see RisingOffsets) and its weight, so a code is a binary
+// search away and the file is not kept.
 class ImeTable
 {
 public:
@@ -58,30 +60,17 @@ public:
     QByteArray longestCode(const QString &text) const;
 
 private:
-    // Where an entry's code starts in m_codes and its text in m_texts.
-    struct Place
-    {
-        quint32 code;
-        quint32 text;
-    };
-    // Only every EntriesPerBlock-th entry's place is kept; the others are
-    // found by adding up the lengths before them in their block.
-    static constexpr qsizetype EntriesPerBlock = 16;
-
     static std::optional<ImeTable> parse(QByteArrayView bytes, QString *error);
-    // Where the entry's code (part &Place::code, lengths m_codeLengths) or
-    // text starts.
-    quint32 startOf(qsizetype index, quint32 Place::*part, const std::vector<quint8> &lengths) const;
     QStringView textAt(qsizetype index) const;
     // The entries of a text: [first, last) in m_byText.
     std::pair<qsizetype, qsizetype> entriesOf(const QString &text) const;
 
     QByteArray m_codes; // every entry's code, in table order
     QString m_texts;    // every entry's text, in table order
-    std::vector<quint8> m_codeLengths;
-    std::vector<quint8> m_textLengths; // in UTF-16 units
+    // Where each entry's code and text start, then where the last ones end.
+    RisingOffsets m_codeStarts;
+    RisingOffsets m_textStarts;
     std::vector<quint32> m_weights;
-    std::vector<Place> m_blockPlaces;
     // Line indexes sorted by text, built on the first look-up by text.
     mutable std::vector<quint32> m_byText;
     // heaviestLonger of the prefixes with many entries, as asked so far.

@@ -22,21 +22,20 @@ RisingOffsets::RisingOffsets(const std::vector<quint32> &offsets)
     m_largeSteps.shrink_to_fit();
 }
 
-quint32 RisingOffsets::stepAt(qsizetype index) const
+quint32 RisingOffsets::largeStepAt(qsizetype index) const
 {
-    const quint8 step = m_steps[std::size_t(index)];
-    if (step < LargeStep)
-        return step;
     const auto large = std::lower_bound(m_largeSteps.begin(), m_largeSteps.end(), quint32(index),
                                         [](const auto &entry, quint32 key) { return entry.first < key; });
     return large->second;
 }
 
-quint32 RisingOffsets::operator[](qsizetype index) const
+quint32 RisingOffsets::withLargeSteps(qsizetype index) const
 {
     const qsizetype block = index / OffsetsPerBlock;
     quint32 offset = m_blockFirsts[std::size_t(block)];
-    for (qsizetype next = block * OffsetsPerBlock + 1; next <= index; ++next)
-        offset += stepAt(next);
+    for (qsizetype next = block * OffsetsPerBlock + 1; next <= index; ++next) {
+        const quint8 step = m_steps[std::size_t(next)];
+        offset += step == LargeStep ? largeStepAt(next) : step;
+    }
     return offset;
 }

@@ -60,8 +60,11 @@ void tst_RisingOffsets::givesBackEveryOffset()
     const RisingOffsets kept(offsets);
     QCOMPARE(kept.size(), qsizetype(offsets.size()));
     QCOMPARE(kept.empty(), offsets.empty());
-    for (std::size_t index = 0; index < offsets.size(); ++index)
+    for (std::size_t index = 0; index < offsets.size(); ++index) {
         QCOMPARE(kept[qsizetype(index)], offsets[index]);
+        if (index + 1 < offsets.size())
+            QCOMPARE(kept.spanAt(qsizetype(index)), std::make_pair(offsets[index], offsets[index + 1]));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_RisingOffsets)
