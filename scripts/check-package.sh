@@ -65,7 +65,7 @@ for tool in cmake ninja cpack dpkg-shlibdeps mmdebstrap; do
 done
 
 cmake -S "$REPO" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >"$BUILD.log" 2>&1 \
-    && cmake --build "$BUILD" --target qintara qintara_audio >>"$BUILD.log" 2>&1 \
+    && cmake --build "$BUILD" --target qintara qintara_audio qintara_music >>"$BUILD.log" 2>&1 \
     || give_up "build (see $BUILD.log)"
 rm -f "$BUILD"/qintara_*.deb
 (cd "$BUILD" && cpack -G DEB >>"$BUILD.log" 2>&1) || give_up "cpack (see $BUILD.log)"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
 // What a key handler pays for its key sound: PlayKeySound with the sound
-// already read, on a real (dummy-driver) SDL2_mixer device.
+// already read, on a real (dummy-driver) SDL2 device.
 #include "core/platform/ProgramFolder.h"
 #include "core/sound/SoundEffects.h"
 #include "audio/SdlAudioOutput.h"

@@ -82,11 +82,11 @@ def xdotool(*args):
 def program_copy(build, folder):
     """A copy of the program folder in folder with the account "tester"."""
     program = os.path.join(build, "program")
-    # The executable and the audio module are copied, since the program
+    # The executable and the sound modules are copied, since the program
     # folder is the executable's own; the shipped data is linked.
     for entry in os.listdir(program):
         source = os.path.join(program, entry)
-        if entry in ("qintara", "libqintara_audio.so"):
+        if entry in ("qintara", "libqintara_audio.so", "libqintara_music.so"):
             shutil.copy2(source, folder)
         elif entry.lower() != "user":
             os.symlink(source, os.path.join(folder, entry))

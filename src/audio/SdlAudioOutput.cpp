@@ -10,16 +10,12 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <cstring>
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 namespace {
-
-constexpr int effectChannel = 0;
-constexpr int speechChannel = 1;
-constexpr int channelCount = SdlAudioOutput::synthChannel + 1;
 
 // 256 frames are under 6 ms at 44.1 or 48 kHz. A new sound waits at most one
 // buffer to be mixed and about two more in the device, so a key sound is
@@ -27,26 +23,8 @@ constexpr int channelCount = SdlAudioOutput::synthChannel + 1;
 // high-priority thread, so a busy window does not make it crackle.
 constexpr int bufferFrames = 256;
 constexpr int preferredFrequency = 44100;
-
-// Chunks converted to the device's format when they are read, so playing
-// one is only a pointer handed to the mixer.
-Mix_Chunk *chunkFromBytes(const QByteArray &bytes)
-{
-    SDL_RWops *stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-    return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
-}
-
-// How long a chunk plays, from its length in the device's format.
-qint64 playingMilliseconds(const Mix_Chunk *chunk)
-{
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0)
-        return 0;
-    const qint64 bytesPerFrame = qint64(SDL_AUDIO_BITSIZE(format) / 8) * channels;
-    return qint64(chunk->alen) * 1000 / (bytesPerFrame * frequency);
-}
+constexpr int deviceChannels = 2;
+constexpr int bytesPerFrame = deviceChannels * int(sizeof(Sint16));
 
 void warnUnplayable(const QString &path, const QString &problem)
 {
@@ -84,119 +62,175 @@ SdlAudioOutput::SdlAudioOutput()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
+    SDL_AudioSpec wanted{};
+    wanted.freq = preferredFrequency;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = deviceChannels;
+    wanted.samples = bufferFrames;
+    wanted.callback = &SdlAudioOutput::mix;
+    wanted.userdata = this;
+    SDL_AudioSpec obtained{};
+    // The name a sound server's mixer shows beside the music's stream.
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "音效与朗读");
     // The device's own rate is taken when it differs, so SDL does not
-    // resample every buffer on the way out.
-    if (Mix_OpenAudioDevice(preferredFrequency, AUDIO_S16SYS, 2, bufferFrames, nullptr,
-                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
+    // resample every buffer on the way out; the sounds are converted to it
+    // once instead.
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    if (m_device == 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
-    m_open = true;
-    Mix_AllocateChannels(channelCount);
-    // Every channel has its owner; none is free for "any channel" playing.
-    Mix_ReserveChannels(channelCount);
-    m_defaultSound = chunkFromBytes(DefaultSound::wave());
+    m_frequency = obtained.freq;
+    m_defaultSound = converted(DefaultSound::wave());
+    SDL_PauseAudioDevice(m_device, 0);
 }
 
 SdlAudioOutput::~SdlAudioOutput()
 {
-    if (!m_open)
+    if (!isOpen())
         return;
-    Mix_HaltChannel(-1);
-    for (Mix_Chunk *kept : std::as_const(m_chunks)) {
-        if (kept)
-            Mix_FreeChunk(kept);
-    }
-    if (m_defaultSound)
-        Mix_FreeChunk(m_defaultSound);
-    if (m_speech)
-        Mix_FreeChunk(m_speech);
-    Mix_CloseAudio();
+    // Once closed, the callback has ended and is not called again.
+    SDL_CloseAudioDevice(m_device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-Mix_Chunk *SdlAudioOutput::chunk(const QString &path)
+QByteArray SdlAudioOutput::converted(const QByteArray &wave) const
 {
-    const auto kept = m_chunks.constFind(path);
-    if (kept != m_chunks.constEnd())
+    SDL_RWops *stream = SDL_RWFromConstMem(wave.constData(), int(wave.size()));
+    if (!stream)
+        return {};
+    SDL_AudioSpec spec{};
+    Uint8 *read = nullptr;
+    Uint32 readBytes = 0;
+    if (!SDL_LoadWAV_RW(stream, 1, &spec, &read, &readBytes))
+        return {};
+    QByteArray samples;
+    SDL_AudioCVT conversion;
+    if (SDL_BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, deviceChannels,
+                          m_frequency)
+        >= 0) {
+        // SDL converts in place, in room for the largest step on the way.
+        samples = QByteArray(qsizetype(readBytes) * conversion.len_mult, Qt::Uninitialized);
+        std::memcpy(samples.data(), read, readBytes);
+        conversion.buf = reinterpret_cast<Uint8 *>(samples.data());
+        conversion.len = int(readBytes);
+        if (SDL_ConvertAudio(&conversion) == 0) {
+            // Whole frames only: the mixer takes four bytes at a time.
+            samples.truncate(conversion.len_cvt - conversion.len_cvt % bytesPerFrame);
+            samples.squeeze();
+        } else {
+            samples.clear();
+        }
+    }
+    SDL_FreeWAV(read);
+    return samples;
+}
+
+QByteArray SdlAudioOutput::sound(const QString &path)
+{
+    const auto kept = m_sounds.constFind(path);
+    if (kept != m_sounds.constEnd())
         return *kept;
     // Every file is read once: one that cannot be played stays so for the
     // run (the caller's fallback plays instead) and is named once in the log,
     // rather than read again on every key.
     const QByteArray wave = m_waves.contains(path) ? m_waves.take(path) : checkedWave(path);
-    Mix_Chunk *loaded = wave.isEmpty() ? nullptr : chunkFromBytes(wave);
-    if (!wave.isEmpty() && !loaded)
+    const QByteArray samples = wave.isEmpty() ? QByteArray() : converted(wave);
+    if (!wave.isEmpty() && samples.isEmpty())
         warnUnplayable(path, QString::fromUtf8(SDL_GetError()));
-    m_chunks.insert(path, loaded);
-    return loaded;
+    m_sounds.insert(path, samples);
+    return samples;
+}
+
+void SdlAudioOutput::start(Voice &voice, QByteArray samples)
+{
+    SDL_LockAudioDevice(m_device);
+    voice.samples.swap(samples);
+    voice.played = 0;
+    SDL_UnlockAudioDevice(m_device);
+    // The sound replaced is let go here, outside the lock.
+}
+
+bool SdlAudioOutput::effectPlaying()
+{
+    SDL_LockAudioDevice(m_device);
+    const bool playing = m_effect.played < m_effect.samples.size();
+    SDL_UnlockAudioDevice(m_device);
+    return playing;
+}
+
+void SdlAudioOutput::mix(void *self, Uint8 *stream, int length)
+{
+    auto *output = static_cast<SdlAudioOutput *>(self);
+    SDL_memset(stream, 0, std::size_t(length));
+    for (Voice *voice : {&output->m_effect, &output->m_speech}) {
+        const qsizetype left = voice->samples.size() - voice->played;
+        if (left <= 0)
+            continue;
+        const int bytes = int(std::min<qsizetype>(left, length));
+        SDL_MixAudioFormat(stream, reinterpret_cast<const Uint8 *>(voice->samples.constData()) + voice->played,
+                           AUDIO_S16SYS, Uint32(bytes), SDL_MIX_MAXVOLUME);
+        voice->played += bytes;
+    }
 }
 
 void SdlAudioOutput::preload(const QString &path)
 {
     // The file is read and checked now, but converted only when first played:
-    // a converted chunk takes many times the file's bytes, and most sounds
+    // a converted sound takes many times the file's bytes, and most sounds
     // are never played in a session.
-    if (m_open && !m_chunks.contains(path) && !m_waves.contains(path))
+    if (isOpen() && !m_sounds.contains(path) && !m_waves.contains(path))
         m_waves.insert(path, checkedWave(path));
 }
 
 bool SdlAudioOutput::play(const QString &path)
 {
-    if (!m_open)
+    if (!isOpen())
         return true;
-    Mix_Chunk *sound = chunk(path);
-    if (!sound)
+    QByteArray samples = sound(path);
+    if (samples.isEmpty())
         return false;
-    // A chunk played on a named channel replaces the one playing there.
-    Mix_PlayChannel(effectChannel, sound, 0);
+    start(m_effect, std::move(samples));
     return true;
 }
 
 bool SdlAudioOutput::playToEnd(const QString &path)
 {
-    if (!m_open)
+    if (!isOpen())
         return true;
-    Mix_Chunk *sound = chunk(path);
-    if (!sound)
+    QByteArray samples = sound(path);
+    if (samples.isEmpty())
         return false;
-    if (Mix_PlayChannel(effectChannel, sound, 0) < 0)
-        return true;
     // A device that stops consuming audio must not hold the program for
     // longer than the sound itself.
-    const qint64 limit = playingMilliseconds(sound) + 500;
+    const qint64 limit = samples.size() * 1000 / (qint64(bytesPerFrame) * m_frequency) + 500;
+    start(m_effect, std::move(samples));
     QElapsedTimer waited;
     waited.start();
-    while (Mix_Playing(effectChannel) && waited.elapsed() < limit)
+    while (effectPlaying() && waited.elapsed() < limit)
         SDL_Delay(5);
     return true;
 }
 
 void SdlAudioOutput::playDefaultSound()
 {
-    if (m_open && m_defaultSound)
-        Mix_PlayChannel(effectChannel, m_defaultSound, 0);
+    if (isOpen() && !m_defaultSound.isEmpty())
+        start(m_effect, m_defaultSound);
 }
 
 void SdlAudioOutput::playSpeech(const QByteArray &wave)
 {
-    if (!m_open)
+    if (!isOpen())
         return;
     // Converting to the device's format is the costly part (about 1 ms per
     // second of speech); it runs on the caller's thread, outside the lock.
-    Mix_Chunk *speech = chunkFromBytes(wave);
-    const std::lock_guard lock(m_speechGuard);
-    // Freeing a chunk halts the channel playing it, so the old speech stops
-    // before its memory goes.
-    if (m_speech)
-        Mix_FreeChunk(m_speech);
-    m_speech = speech;
-    if (m_speech)
-        Mix_PlayChannel(speechChannel, m_speech, 0);
+    // The speech still playing stops for the new one.
+    start(m_speech, converted(wave));
 }
 
 int SdlAudioOutput::deviceCount() const
 {
-    if (!m_open)
+    if (!isOpen())
         return 0;
     // Drivers that cannot list their devices answer -1; one is open.
     return std::max(1, SDL_GetNumAudioDevices(0));

@@ -4,20 +4,18 @@
 
 #include "core/sound/SoundOutput.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
-#include <mutex>
-
-struct Mix_Chunk;
-
-// The program's one sound device, opened through SDL2_mixer when this object
-// is made and closed when it goes. Effects play on one mixer channel,
-// speech on another and the MIDI synthesizer on a third; the background
-// music can use the mixer's music stream of the same device. Sounds are read
-// once and kept, converted to the device's format on their first play, and
-// the device runs with a small buffer, so a key sound starts within a few
-// milliseconds of play().
+// The program's sound device for effects and speech, opened through SDL2 when
+// this object is made and closed when it goes. It mixes its two voices
+// itself: the effect (a new one replaces it) and the speech. Sounds are read
+// once and kept, converted to the device's format (16-bit stereo at the
+// device's own rate) on their first play, and the device runs with a small
+// buffer, so a key sound starts within a few milliseconds of play().
+// Plain SDL2 keeps the codecs and the synthesizer that SDL2_mixer brings out
+// of every run; the background music opens a stream of its own.
 // Without a usable device every call is silent and returns at once.
 // Create one per program; call it from the thread that made it, except
 // playSpeech(), which any thread may call.
@@ -30,10 +28,7 @@ public:
     SdlAudioOutput &operator=(const SdlAudioOutput &) = delete;
 
     // Whether a sound device is open.
-    bool isOpen() const { return m_open; }
-
-    // The mixer channel kept for the MIDI synthesizer (FluidSynthMidiOutput).
-    static constexpr int synthChannel = 2;
+    bool isOpen() const { return m_device != 0; }
 
     void preload(const QString &path) override;
     bool play(const QString &path) override;
@@ -43,14 +38,30 @@ public:
     int deviceCount() const override;
 
 private:
-    // The kept chunk of a sound file, made on first play only; null for the
-    // rest of the run when the file is missing or fails WaveCheck or SDL.
-    Mix_Chunk *chunk(const QString &path);
+    // A sound in the device's format and how far it has been played.
+    struct Voice
+    {
+        QByteArray samples;
+        qsizetype played = 0;
+    };
 
-    bool m_open = false;
-    QHash<QString, QByteArray> m_waves; // preloaded, not yet played; empty for a file that cannot be played
-    QHash<QString, Mix_Chunk *> m_chunks; // null for a file that cannot be played
-    Mix_Chunk *m_defaultSound = nullptr;
-    std::mutex m_speechGuard;
-    Mix_Chunk *m_speech = nullptr; // guarded by m_speechGuard
+    // The kept sound of a file, converted on first play only; empty for the
+    // rest of the run when the file is missing or fails WaveCheck or SDL.
+    QByteArray sound(const QString &path);
+    // A RIFF WAVE in the device's format; empty when SDL cannot read it.
+    QByteArray converted(const QByteArray &wave) const;
+    // Puts samples on a voice from its start; what the voice held goes after
+    // the device's lock is let go.
+    void start(Voice &voice, QByteArray samples);
+    bool effectPlaying();
+    // SDL's callback on its audio thread, holding the device's lock.
+    static void mix(void *self, quint8 *stream, int length);
+
+    quint32 m_device = 0; // SDL_AudioDeviceID; 0 when none is open
+    int m_frequency = 0;
+    QHash<QString, QByteArray> m_waves;  // preloaded, not yet played; empty for a file that cannot be played
+    QHash<QString, QByteArray> m_sounds; // converted; empty for a file that cannot be played
+    QByteArray m_defaultSound;
+    Voice m_effect; // both guarded by the device's lock
+    Voice m_speech;
 };

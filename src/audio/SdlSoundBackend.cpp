@@ -2,14 +2,12 @@
 // SPDX-FileCopyrightText: Qintara developers
 #include "audio/SdlSoundBackend.h"
 
-SdlSoundBackend::SdlSoundBackend(const QString &soundFont)
+SdlSoundBackend::SdlSoundBackend()
     : m_speechEngine(m_output)
-    , m_music(m_output, soundFont)
-    , m_midi(m_output, soundFont)
 {
 }
 
-extern "C" Q_DECL_EXPORT SoundBackend *qintara_open_sound_backend(const char *soundFontUtf8)
+extern "C" Q_DECL_EXPORT SoundBackend *qintara_open_sound_backend()
 {
-    return new SdlSoundBackend(QString::fromUtf8(soundFontUtf8));
+    return new SdlSoundBackend;
 }

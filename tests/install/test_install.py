@@ -57,8 +57,8 @@ class InstalledTree(unittest.TestCase):
         self.assertTrue(os.access(launcher, os.X_OK))
 
     def test_program_folder_is_complete(self):
-        # The program loads its audio module from beside itself.
-        for name in ("qintara", "libqintara_audio.so"):
+        # The program loads its sound modules from beside itself.
+        for name in ("qintara", "libqintara_audio.so", "libqintara_music.so"):
             with self.subTest(name=name):
                 self.assertTrue(os.path.isfile(os.path.join(self.program, name)))
         data = os.path.join(SOURCE, "data")
@@ -70,7 +70,7 @@ class InstalledTree(unittest.TestCase):
         self.assertNotIn("user", names)
 
     def test_binaries_do_not_point_into_the_build_folder(self):
-        for name in ("qintara", "libqintara_audio.so"):
+        for name in ("qintara", "libqintara_audio.so", "libqintara_music.so"):
             with self.subTest(name=name):
                 dynamic = subprocess.run(["readelf", "-d", os.path.join(self.program, name)],
                                          capture_output=True, text=True, check=True).stdout

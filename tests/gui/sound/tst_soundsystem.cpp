@@ -8,6 +8,7 @@
 #include "TestFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -18,9 +19,17 @@ class tst_SoundSystem : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup();
     void keySoundAndSpeechShareTheDevice();
-    void withoutTheModuleTheProgramIsSilent();
+    void notesPlayOnAStreamOfTheirOwnBesideKeySounds();
+    void withoutTheModulesTheProgramIsSilent();
 };
+
+void tst_SoundSystem::cleanup()
+{
+    qunsetenv("SDL_AUDIODRIVER");
+    qunsetenv("SDL_DISKAUDIOFILE");
+}
 
 void tst_SoundSystem::keySoundAndSpeechShareTheDevice()
 {
@@ -41,7 +50,28 @@ void tst_SoundSystem::keySoundAndSpeechShareTheDevice()
     } // the engine stops before the device closes: no hang, no crash
 }
 
-void tst_SoundSystem::withoutTheModuleTheProgramIsSilent()
+// Two devices open at once in one program: the effects' and, from the first
+// note on, the music module's. SDL's disk driver names each recording when
+// its device opens.
+void tst_SoundSystem::notesPlayOnAStreamOfTheirOwnBesideKeySounds()
+{
+    TestFolder folder;
+    const QString effects = folder.file("effects.raw");
+    const QString notes = folder.file("notes.raw");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", effects.toLocal8Bit());
+    SoundSystem sound(ProgramFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR)), QStringLiteral(QINTARA_PROGRAM_DIR));
+    QVERIFY(!QFileInfo::exists(notes));
+    qputenv("SDL_DISKAUDIOFILE", notes.toLocal8Bit());
+    QCOMPARE(sound.midi().send(0x0010C0), std::nullopt); // "Organ 1", held as long as the key
+    QCOMPARE(sound.midi().send(0x7F2D90), std::nullopt); // note 45
+    sound.effects().PlayKeySound(2);
+    QTRY_VERIFY_WITH_TIMEOUT(loudSamplesIn(notes) > 10000, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(loudSamplesIn(effects) > 1000, 5000);
+    QCOMPARE(sound.midi().send(0x002D80), std::nullopt);
+}
+
+void tst_SoundSystem::withoutTheModulesTheProgramIsSilent()
 {
     TestFolder noModule;
     QTest::ignoreMessage(QtWarningMsg,
@@ -51,6 +81,8 @@ void tst_SoundSystem::withoutTheModuleTheProgramIsSilent()
     QVERIFY(!sound.speechEngine().isReady());
     QVERIFY(!sound.speechEngine().speak(QStringLiteral("hello"), {}, 170));
     sound.effects().PlayKeySound(2);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^The music module could not be loaded, music and notes stay silent:")));
     sound.music().play(QStringLiteral(QINTARA_SHIPPED_DATA_DIR "/Music/欢乐颂.mid"));
     QVERIFY(!sound.music().isPlaying());
     QVERIFY(sound.midi().send(0x7f2490).has_value());

@@ -14,11 +14,11 @@
 #include <optional>
 
 class MusicLoader;
-class SdlAudioOutput;
+class MixerDevice;
 struct _Mix_Music;
 
 // The background music player: plays a music file or an ".m3u" list on the
-// music stream of the program's sound device, through SDL2_mixer (MIDI
+// music stream of the mixer's device, through SDL2_mixer (MIDI
 // through FluidSynth with the given soundfont; WAV, OGG, MP3). Files are
 // read on a thread of their own, so the window never waits for a large one.
 // A file that cannot be played is named once in the log and passed over; a
@@ -30,9 +30,9 @@ class MusicPlayer : public QObject, public MusicOutput
     Q_OBJECT
 
 public:
-    // device: the open (or unusable) sound device; it must outlive the
+    // device: the open (or unusable) mixer device; it must outlive the
     // player. soundFont: the General MIDI soundfont for MIDI files.
-    MusicPlayer(const SdlAudioOutput &device, const QString &soundFont, qint64 shortestRoundMs = 1000,
+    MusicPlayer(const MixerDevice &device, const QString &soundFont, qint64 shortestRoundMs = 1000,
                 QObject *parent = nullptr);
     ~MusicPlayer() override;
     MusicPlayer(const MusicPlayer &) = delete;

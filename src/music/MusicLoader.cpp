@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "audio/MusicLoader.h"
+#include "music/MusicLoader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "audio/MusicPlayer.h"
+#include "music/MusicPlayer.h"
 
 #include "core/sound/Playlist.h"
-#include "audio/MusicLoader.h"
-#include "audio/SdlAudioOutput.h"
+#include "music/MixerDevice.h"
+#include "music/MusicLoader.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,7 +23,7 @@ std::atomic<MusicPlayer *> hookTarget{nullptr};
 
 } // namespace
 
-MusicPlayer::MusicPlayer(const SdlAudioOutput &device, const QString &soundFont, qint64 shortestRoundMs,
+MusicPlayer::MusicPlayer(const MixerDevice &device, const QString &soundFont, qint64 shortestRoundMs,
                          QObject *parent)
     : QObject(parent)
     , m_open(device.isOpen())

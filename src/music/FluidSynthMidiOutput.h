@@ -9,15 +9,14 @@
 
 #include <vector>
 
-class SdlAudioOutput;
+class MixerDevice;
 struct Mix_Chunk;
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 
 // The MIDI output of the settings dialog's "听" and the keyboard music: a
 // FluidSynth synthesizer with the General MIDI soundfont, heard through the
-// program's sound device next to the effects, the speech and the background
-// music. It plays on a mixer channel of its own: a silent chunk loops there
+// mixer's device next to the background music. It plays on a mixer channel of its own: a silent chunk loops there
 // and the channel's effect replaces each piece of it with what the
 // synthesizer renders, so notes start within one device buffer and nothing
 // else waits for them. The synthesizer is made by the first message (the
@@ -28,9 +27,9 @@ struct _fluid_synth_t;
 class FluidSynthMidiOutput : public MidiOutput
 {
 public:
-    // device: the open (or unusable) sound device; it must outlive this.
+    // device: the open (or unusable) mixer device; it must outlive this.
     // soundFont: the General MIDI soundfont file.
-    FluidSynthMidiOutput(const SdlAudioOutput &device, const QString &soundFont);
+    FluidSynthMidiOutput(const MixerDevice &device, const QString &soundFont);
     ~FluidSynthMidiOutput() override;
     FluidSynthMidiOutput(const FluidSynthMidiOutput &) = delete;
     FluidSynthMidiOutput &operator=(const FluidSynthMidiOutput &) = delete;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Qintara developers
-#include "audio/FluidSynthMidiOutput.h"
+#include "music/FluidSynthMidiOutput.h"
 
-#include "audio/SdlAudioOutput.h"
+#include "music/MixerDevice.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,7 +53,7 @@ void put(Uint8 *&out, int format, float value)
 
 } // namespace
 
-FluidSynthMidiOutput::FluidSynthMidiOutput(const SdlAudioOutput &device, const QString &soundFont)
+FluidSynthMidiOutput::FluidSynthMidiOutput(const MixerDevice &device, const QString &soundFont)
     : m_deviceOpen(device.isOpen())
     , m_soundFont(soundFont)
 {
@@ -139,12 +139,12 @@ std::optional<QString> FluidSynthMidiOutput::start()
     m_chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8 *>(m_silence.data()), Uint32(m_silence.size()));
     // The effect goes on before the chunk plays, so its first piece is
     // already the synthesizer's.
-    if (!m_chunk || !Mix_RegisterEffect(SdlAudioOutput::synthChannel, &FluidSynthMidiOutput::render, nullptr, this)) {
+    if (!m_chunk || !Mix_RegisterEffect(MixerDevice::synthChannel, &FluidSynthMidiOutput::render, nullptr, this)) {
         const QString problem = QString::fromUtf8(SDL_GetError());
         stop();
         return problem;
     }
-    if (Mix_PlayChannel(SdlAudioOutput::synthChannel, m_chunk, -1) < 0) {
+    if (Mix_PlayChannel(MixerDevice::synthChannel, m_chunk, -1) < 0) {
         const QString problem = QString::fromUtf8(SDL_GetError());
         stop();
         return problem;
@@ -157,8 +157,8 @@ void FluidSynthMidiOutput::stop()
     if (m_chunk) {
         // Both take the mixer's lock: once they return, render() has ended
         // and will not be called again.
-        Mix_UnregisterEffect(SdlAudioOutput::synthChannel, &FluidSynthMidiOutput::render);
-        Mix_HaltChannel(SdlAudioOutput::synthChannel);
+        Mix_UnregisterEffect(MixerDevice::synthChannel, &FluidSynthMidiOutput::render);
+        Mix_HaltChannel(MixerDevice::synthChannel);
         Mix_FreeChunk(m_chunk);
         m_chunk = nullptr;
     }
