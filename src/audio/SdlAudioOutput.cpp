@@ -60,8 +60,24 @@ SdlAudioOutput::SdlAudioOutput()
     // SDL would otherwise take SIGINT and SIGTERM for events nobody reads,
     // and the program could no longer be ended; it handles them itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return;
+    m_initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (m_initialised && !openDevice()) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_initialised = false;
+    }
+}
+
+SdlAudioOutput::~SdlAudioOutput()
+{
+    // Once closed, the callback has ended and is not called again.
+    if (m_device != 0)
+        SDL_CloseAudioDevice(m_device);
+    if (m_initialised)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlAudioOutput::openDevice()
+{
     SDL_AudioSpec wanted{};
     wanted.freq = preferredFrequency;
     wanted.format = AUDIO_S16SYS;
@@ -76,22 +92,36 @@ SdlAudioOutput::SdlAudioOutput()
     // resample every buffer on the way out; the sounds are converted to it
     // once instead.
     m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
-    if (m_device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
+    if (m_device == 0)
+        return false;
+    if (obtained.freq != m_frequency) {
+        // Sounds converted for another rate would play at the wrong pitch.
+        m_frequency = obtained.freq;
+        m_sounds.clear();
+        m_defaultSound = converted(DefaultSound::wave());
+        start(m_effect, {});
+        start(m_speech, {});
     }
-    m_frequency = obtained.freq;
-    m_defaultSound = converted(DefaultSound::wave());
     SDL_PauseAudioDevice(m_device, 0);
+    return true;
 }
 
-SdlAudioOutput::~SdlAudioOutput()
+int SdlAudioOutput::handOver()
 {
-    if (!isOpen())
-        return;
-    // Once closed, the callback has ended and is not called again.
+    if (m_device == 0)
+        return 0;
     SDL_CloseAudioDevice(m_device);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    m_device = 0;
+    m_handedOver = true;
+    return m_frequency;
+}
+
+void SdlAudioOutput::takeBack()
+{
+    if (!m_handedOver)
+        return;
+    m_handedOver = false;
+    openDevice();
 }
 
 QByteArray SdlAudioOutput::converted(const QByteArray &wave) const
@@ -144,26 +174,30 @@ QByteArray SdlAudioOutput::sound(const QString &path)
 
 void SdlAudioOutput::start(Voice &voice, QByteArray samples)
 {
-    SDL_LockAudioDevice(m_device);
-    voice.samples.swap(samples);
-    voice.played = 0;
-    SDL_UnlockAudioDevice(m_device);
+    {
+        const std::lock_guard lock(m_voicesGuard);
+        voice.samples.swap(samples);
+        voice.played = 0;
+    }
     // The sound replaced is let go here, outside the lock.
 }
 
 bool SdlAudioOutput::effectPlaying()
 {
-    SDL_LockAudioDevice(m_device);
-    const bool playing = m_effect.played < m_effect.samples.size();
-    SDL_UnlockAudioDevice(m_device);
-    return playing;
+    const std::lock_guard lock(m_voicesGuard);
+    return m_effect.played < m_effect.samples.size();
 }
 
 void SdlAudioOutput::mix(void *self, Uint8 *stream, int length)
 {
-    auto *output = static_cast<SdlAudioOutput *>(self);
     SDL_memset(stream, 0, std::size_t(length));
-    for (Voice *voice : {&output->m_effect, &output->m_speech}) {
+    static_cast<SdlAudioOutput *>(self)->mixInto(stream, length);
+}
+
+void SdlAudioOutput::mixInto(unsigned char *stream, int length)
+{
+    const std::lock_guard lock(m_voicesGuard);
+    for (Voice *voice : {&m_effect, &m_speech}) {
         const qsizetype left = voice->samples.size() - voice->played;
         if (left <= 0)
             continue;

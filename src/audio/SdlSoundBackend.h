@@ -16,6 +16,7 @@ public:
 
     SdlAudioOutput &output() override { return m_output; }
     SpeechEngine &speechEngine() override { return m_speechEngine; }
+    EffectVoices *effectVoices() override { return &m_output; }
 
 private:
     SdlAudioOutput m_output;

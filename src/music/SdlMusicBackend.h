@@ -13,7 +13,8 @@
 class SdlMusicBackend : public MusicBackend
 {
 public:
-    explicit SdlMusicBackend(const QString &soundFont);
+    // effects: as for MixerDevice.
+    SdlMusicBackend(const QString &soundFont, EffectVoices *effects);
 
     MusicPlayer &music() override { return m_music; }
     FluidSynthMidiOutput &midi() override { return m_midi; }

@@ -13,6 +13,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+
+#include <algorithm>
 #include <csignal>
 #include <malloc.h>
 #include <vector>
@@ -65,6 +69,7 @@ private slots:
     void brokenFileIsReadOnceAndLoggedOnce();
     void everyFileThatPassesTheCheckPlays();
     void leavesTheTerminationSignalsAlone();
+    void handedOverVoicesPlayThroughAnotherDevice();
 };
 
 void tst_SdlAudioOutput::cleanup()
@@ -244,6 +249,46 @@ void tst_SdlAudioOutput::leavesTheTerminationSignalsAlone()
     QVERIFY(output.isOpen());
     QVERIFY(handlerOf(SIGINT) == SIG_DFL);
     QVERIFY(handlerOf(SIGTERM) == SIG_DFL);
+}
+
+// SDL's dummy driver opens one device per program, as some drivers do: the
+// voices' own device closes, another device mixes them in, and they get
+// their device back afterwards.
+void tst_SdlAudioOutput::handedOverVoicesPlayThroughAnotherDevice()
+{
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    SdlAudioOutput output;
+    QVERIFY(output.isOpen());
+    const int frequency = output.handOver();
+    QCOMPARE(frequency, 44100);
+    QCOMPARE(output.handOver(), 0); // nothing left to hand over
+    QVERIFY(output.isOpen());
+    QCOMPARE_GT(output.deviceCount(), 0);
+
+    // The one device is free for the other.
+    QCOMPARE(SDL_InitSubSystem(SDL_INIT_AUDIO), 0);
+    SDL_AudioSpec spec{};
+    spec.freq = frequency;
+    spec.format = AUDIO_S16SYS;
+    spec.channels = 2;
+    spec.samples = 256;
+    const SDL_AudioDeviceID other = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    QVERIFY2(other != 0, SDL_GetError());
+
+    QVERIFY(output.play(shipped("Music/sound/type.wav")));
+    output.playSpeech(WaveFile::fromMonoSamples(std::vector<qint16>(22050, 3000), 22050));
+    // A tenth of a second of the other device's sound, silent before.
+    std::vector<qint16> stream(size_t(frequency) / 10 * 2, 0);
+    output.mixInto(reinterpret_cast<unsigned char *>(stream.data()), int(stream.size() * sizeof(qint16)));
+    const auto loud = std::count_if(stream.begin(), stream.end(), [](qint16 s) { return std::abs(int(s)) > 1000; });
+    QCOMPARE_GT(loud, qsizetype(stream.size() / 2));
+
+    SDL_CloseAudioDevice(other);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    output.takeBack();
+    QVERIFY(output.isOpen());
+    QCOMPARE(output.handOver(), frequency); // its own device again
+    output.takeBack();
 }
 
 QTEST_MAIN(tst_SdlAudioOutput)

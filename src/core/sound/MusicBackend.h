@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+class EffectVoices;
 class MidiOutput;
 class MusicOutput;
 
@@ -19,6 +20,8 @@ public:
 };
 
 // The module's one entry point: makes its back end, the soundfont (a UTF-8
-// path) serving the MIDI music and the synthesizer. The caller owns the result.
-using OpenMusicBackend = MusicBackend *(*)(const char *soundFontUtf8);
+// path) serving the MIDI music and the synthesizer; effects (may be null)
+// are the voices it plays where it cannot open a stream beside them, and
+// must outlive it. The caller owns the result.
+using OpenMusicBackend = MusicBackend *(*)(const char *soundFontUtf8, EffectVoices *effects);
 inline constexpr char OpenMusicBackendSymbol[] = "qintara_open_music_backend";

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Qintara developers
 #pragma once
 
+class EffectVoices;
 class SoundOutput;
 class SpeechEngine;
 
@@ -16,6 +17,9 @@ public:
 
     virtual SoundOutput &output() = 0;
     virtual SpeechEngine &speechEngine() = 0;
+    // The output's voices for the music's device to play where it cannot
+    // open a stream beside them; null when the back end plays none.
+    virtual EffectVoices *effectVoices() = 0;
 };
 
 // The module's one entry point: makes its back end. The caller owns the result.

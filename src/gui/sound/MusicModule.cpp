@@ -8,9 +8,10 @@
 
 #include <QFileInfo>
 
-MusicModule::MusicModule(const QString &moduleFolder, const QString &soundFont)
+MusicModule::MusicModule(const QString &moduleFolder, const QString &soundFont, EffectVoices *effects)
     : m_moduleFolder(moduleFolder)
     , m_soundFont(soundFont)
+    , m_effects(effects)
 {
 }
 
@@ -24,7 +25,7 @@ MusicBackend &MusicModule::backend()
     const auto open = reinterpret_cast<OpenMusicBackend>(
         soundModuleEntry(m_moduleFolder, QStringLiteral("libqintara_music.so"), OpenMusicBackendSymbol, &error));
     if (open) {
-        m_backend.reset(open(m_soundFont.toUtf8().constData()));
+        m_backend.reset(open(m_soundFont.toUtf8().constData(), m_effects));
     } else {
         qCWarning(soundLog).noquote() << "The music module could not be loaded, music and notes stay silent:"
                                       << error;

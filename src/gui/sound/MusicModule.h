@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class EffectVoices;
 class MusicBackend;
 
 // The background music and the MIDI synthesizer from the music module,
@@ -21,8 +22,10 @@ class MusicModule : public MusicOutput, public MidiOutput
 {
 public:
     // moduleFolder: where the module is (the executable's folder when empty);
-    // soundFont: the General MIDI soundfont of the MIDI music and the notes.
-    MusicModule(const QString &moduleFolder, const QString &soundFont);
+    // soundFont: the General MIDI soundfont of the MIDI music and the notes;
+    // effects: the voices the music's device plays where the driver opens
+    // one device only (may be null; must outlive this).
+    MusicModule(const QString &moduleFolder, const QString &soundFont, EffectVoices *effects = nullptr);
     ~MusicModule() override;
     MusicModule(const MusicModule &) = delete;
     MusicModule &operator=(const MusicModule &) = delete;
@@ -41,5 +44,6 @@ private:
 
     const QString m_moduleFolder;
     const QString m_soundFont;
+    EffectVoices *const m_effects;
     std::unique_ptr<MusicBackend> m_backend;
 };

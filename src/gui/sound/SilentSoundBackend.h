@@ -14,6 +14,7 @@ class SilentSoundBackend : public SoundBackend
 public:
     SoundOutput &output() override { return m_output; }
     SpeechEngine &speechEngine() override { return m_speech; }
+    EffectVoices *effectVoices() override { return nullptr; }
 
 private:
     class NoOutput : public SoundOutput

@@ -25,7 +25,7 @@ std::unique_ptr<SoundBackend> openBackend(const QString &moduleFolder)
 
 SoundSystem::SoundSystem(const ProgramFolder &folder, const QString &moduleFolder)
     : m_backend(openBackend(moduleFolder))
-    , m_music(moduleFolder, folder.path(QStringLiteral("\\soundfonts\\sf_GMbank.sf2")))
+    , m_music(moduleFolder, folder.path(QStringLiteral("\\soundfonts\\sf_GMbank.sf2")), m_backend->effectVoices())
     , m_effects(folder, m_backend->output())
 {
 }
