@@ -129,15 +129,15 @@ QByteArray SdlAudioOutput::converted(const QByteArray &wave) const
     SDL_RWops *stream = SDL_RWFromConstMem(wave.constData(), int(wave.size()));
     if (!stream)
         return {};
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec waveFormat{};
     Uint8 *read = nullptr;
     Uint32 readBytes = 0;
-    if (!SDL_LoadWAV_RW(stream, 1, &spec, &read, &readBytes))
+    if (!SDL_LoadWAV_RW(stream, 1, &waveFormat, &read, &readBytes))
         return {};
     QByteArray samples;
     SDL_AudioCVT conversion;
-    if (SDL_BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, deviceChannels,
-                          m_frequency)
+    if (SDL_BuildAudioCVT(&conversion, waveFormat.format, waveFormat.channels, waveFormat.freq, AUDIO_S16SYS,
+                          deviceChannels, m_frequency)
         >= 0) {
         // SDL converts in place, in room for the largest step on the way.
         samples = QByteArray(qsizetype(readBytes) * conversion.len_mult, Qt::Uninitialized);

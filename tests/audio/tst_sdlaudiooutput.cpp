@@ -267,12 +267,12 @@ void tst_SdlAudioOutput::handedOverVoicesPlayThroughAnotherDevice()
 
     // The one device is free for the other.
     QCOMPARE(SDL_InitSubSystem(SDL_INIT_AUDIO), 0);
-    SDL_AudioSpec spec{};
-    spec.freq = frequency;
-    spec.format = AUDIO_S16SYS;
-    spec.channels = 2;
-    spec.samples = 256;
-    const SDL_AudioDeviceID other = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    SDL_AudioSpec wanted{};
+    wanted.freq = frequency;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = 256;
+    const SDL_AudioDeviceID other = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     QVERIFY2(other != 0, SDL_GetError());
 
     QVERIFY(output.play(shipped("Music/sound/type.wav")));

@@ -113,7 +113,8 @@ void tst_FluidSynthMidiOutput::cannotStart()
 
     qputenv("SDL_AUDIODRIVER", driver);
     if (driver == "no-such-driver")
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^The music's sound stream could not be opened")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^The music's sound stream could not be opened")));
     MixerDevice device;
     FluidSynthMidiOutput synth(device, font);
     QCOMPARE(synth.send(0x7F2490), std::optional<QString>(error));

@@ -61,12 +61,12 @@ public:
 private:
     void open()
     {
-        SDL_AudioSpec spec{};
-        spec.freq = 48000;
-        spec.format = AUDIO_S16SYS;
-        spec.channels = 2;
-        spec.samples = 256;
-        device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+        SDL_AudioSpec wanted{};
+        wanted.freq = 48000;
+        wanted.format = AUDIO_S16SYS;
+        wanted.channels = 2;
+        wanted.samples = 256;
+        device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     }
 };
 
@@ -143,12 +143,12 @@ void tst_MixerDevice::withoutAnyDeviceStaysSilent()
     qputenv("SDL_AUDIODRIVER", "dummy");
     // The one device is held by something that cannot hand it over.
     QCOMPARE(SDL_InitSubSystem(SDL_INIT_AUDIO), 0);
-    SDL_AudioSpec spec{};
-    spec.freq = 44100;
-    spec.format = AUDIO_S16SYS;
-    spec.channels = 2;
-    spec.samples = 256;
-    const SDL_AudioDeviceID held = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    SDL_AudioSpec wanted{};
+    wanted.freq = 44100;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = 256;
+    const SDL_AudioDeviceID held = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     QVERIFY(held != 0);
     {
         DeviceVoices effects;

@@ -174,8 +174,8 @@ void tst_MusicPlayer::withoutDeviceStaysSilent()
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     TestFolder folder;
     folder.write("a.wav", tone(40));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
-                                           "^The music's sound stream could not be opened, music and notes stay silent:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^The music's sound stream could not be opened")));
     MixerDevice device;
     QVERIFY(!device.isOpen());
     MusicPlayer player(device, soundFont);
