@@ -123,8 +123,7 @@ void tst_EspeakSpeechEngine::spokenWordReachesTheDevice()
 {
     TestFolder folder;
     const QString recording = folder.file("out.raw");
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+    recordNextDeviceInto(recording);
     SdlAudioOutput output;
     QVERIFY(output.isOpen());
     EspeakSpeechEngine engine(output);

@@ -175,8 +175,7 @@ void tst_SdlAudioOutput::keySoundAndBeepReachTheDevice()
 
     TestFolder folder;
     const QString recording = folder.file("out.raw");
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+    recordNextDeviceInto(recording);
     SdlAudioOutput output;
     QVERIFY(output.isOpen());
     if (file.isEmpty())

@@ -61,8 +61,7 @@ void tst_FluidSynthMidiOutput::noteSoundsUntilNoteOff()
 {
     TestFolder folder;
     const QString recording = folder.file("out.raw");
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+    recordNextDeviceInto(recording);
     MixerDevice device;
     QVERIFY(device.isOpen());
     FluidSynthMidiOutput synth(device, soundFont);

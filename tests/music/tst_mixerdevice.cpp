@@ -4,6 +4,7 @@
 
 #include "core/sound/EffectVoices.h"
 
+#include "DiskAudio.h"
 #include "TestFolder.h"
 
 #include <QRegularExpression>
@@ -95,11 +96,10 @@ void tst_MixerDevice::cleanup()
 void tst_MixerDevice::opensASecondStreamBesideTheEffects()
 {
     TestFolder folder;
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", folder.file("effects.raw").toLocal8Bit());
+    recordNextDeviceInto(folder.file("effects.raw"));
     DeviceVoices effects;
     QVERIFY(effects.device != 0);
-    qputenv("SDL_DISKAUDIOFILE", folder.file("music.raw").toLocal8Bit());
+    recordNextDeviceInto(folder.file("music.raw"));
     {
         MixerDevice device(&effects);
         QVERIFY(device.isOpen());

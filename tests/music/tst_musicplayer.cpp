@@ -129,8 +129,7 @@ void tst_MusicPlayer::stopSilencesAtOnce()
     TestFolder folder;
     const QString recording = folder.file("out.raw");
     folder.write("long.wav", tone(5000));
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+    recordNextDeviceInto(recording);
     MixerDevice device;
     QVERIFY(device.isOpen());
     MusicPlayer player(device, soundFont);
@@ -158,8 +157,7 @@ void tst_MusicPlayer::shippedTuneSoundsThroughTheSoundFont()
 {
     TestFolder folder;
     const QString recording = folder.file("out.raw");
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+    recordNextDeviceInto(recording);
     MixerDevice device;
     MusicPlayer player(device, soundFont);
     QSignalSpy started(&player, &MusicPlayer::entryStarted);

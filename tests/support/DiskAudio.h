@@ -4,11 +4,19 @@
 
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cstdlib>
 
-// SDL's disk audio driver writes what the device plays as raw 16-bit samples.
+// Sends what the next SDL sound device opened plays into recording, through
+// SDL's disk audio driver; it writes raw 16-bit samples.
+inline void recordNextDeviceInto(const QString &recording)
+{
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+}
+
 // Counts the samples of such a recording that are clearly not silence.
 inline qsizetype loudSamplesIn(const QString &recording)
 {

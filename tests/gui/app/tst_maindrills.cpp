@@ -157,8 +157,7 @@ void tst_MainDrills::realSoundAndSpeech()
 {
     TestFolder recordingFolder;
     const QString recording = recordingFolder.file(QStringLiteral("out.raw"));
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+    recordNextDeviceInto(recording);
     SoundSystem sounds(shippedData(), QStringLiteral(QINTARA_PROGRAM_DIR));
     // The window plays through the sound system: it goes first, whatever fails.
     const auto windowFirst = qScopeGuard([this] { delete m_rig->window(); });

@@ -35,8 +35,7 @@ void tst_SoundSystem::keySoundAndSpeechShareTheDevice()
 {
     TestFolder folder;
     const QString recording = folder.file("out.raw");
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+    recordNextDeviceInto(recording);
     {
         SoundSystem sound(ProgramFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR)), QStringLiteral(QINTARA_PROGRAM_DIR));
         QCOMPARE_GT(sound.output().deviceCount(), 0);
@@ -58,11 +57,10 @@ void tst_SoundSystem::notesPlayOnAStreamOfTheirOwnBesideKeySounds()
     TestFolder folder;
     const QString effects = folder.file("effects.raw");
     const QString notes = folder.file("notes.raw");
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", effects.toLocal8Bit());
+    recordNextDeviceInto(effects);
     SoundSystem sound(ProgramFolder(QStringLiteral(QINTARA_SHIPPED_DATA_DIR)), QStringLiteral(QINTARA_PROGRAM_DIR));
     QVERIFY(!QFileInfo::exists(notes));
-    qputenv("SDL_DISKAUDIOFILE", notes.toLocal8Bit());
+    recordNextDeviceInto(notes);
     QCOMPARE(sound.midi().send(0x0010C0), std::nullopt); // "Organ 1", held as long as the key
     QCOMPARE(sound.midi().send(0x7F2D90), std::nullopt); // note 45
     sound.effects().PlayKeySound(2);
